@@ -1,0 +1,59 @@
+#include "core/cave_set.h"
+
+#include <algorithm>
+
+#include "core/elements.h"
+
+namespace quarrion {
+namespace {
+
+uint32_t Read24(const CaveSet& caves, int firstColumn) {
+  return uint32_t(caves.Record(firstColumn)) << 16 | uint32_t(caves.Record(firstColumn + 1)) << 8 |
+         caves.Record(firstColumn + 2);
+}
+
+// Three bytes hold 0..16777215; larger scores are kept at the largest value rather than wrapping
+// to a small number, and a negative one (never reached in play) as 0.
+void Write24(CaveSet& caves, int firstColumn, int32_t value) {
+  const uint32_t v = uint32_t(std::clamp<int64_t>(value, 0, 0xFFFFFF));
+  caves.Record(firstColumn) = uint8_t(v >> 16);
+  caves.Record(firstColumn + 1) = uint8_t(v >> 8);
+  caves.Record(firstColumn + 2) = uint8_t(v);
+}
+
+}  // namespace
+
+uint32_t StoredHiScore(const CaveSet& caves) { return Read24(caves, 1); }
+void StoreHiScore(CaveSet& caves, int32_t hiScore) { Write24(caves, 1, hiScore); }
+uint32_t SavedScore(const CaveSet& caves) { return Read24(caves, 7); }
+void StoreSavedScore(CaveSet& caves, int32_t score) { Write24(caves, 7, score); }
+
+void ResetCaves(CaveSet& caves) {
+  caves.bytes.fill(0);
+  for (int cave = 0; cave < kCaveCount; ++cave) {
+    for (int level = 0; level < kLevelCount; ++level) {
+      for (int i = 0; i < kPropertyCount; ++i) caves.PropertyAt(cave, level, i) = kDefaultProperties[i];
+      for (int cy = 0; cy < kMapHeight; ++cy)
+        for (int cx = 0; cx < kMapWidth; ++cx) caves.Cell(cave, level, cx, cy) = SteelWall;
+      const int lastX = IsSmallCave(cave) ? 18 : 38;
+      const int lastY = IsSmallCave(cave) ? 10 : 20;
+      for (int cy = 1; cy <= lastY; ++cy)
+        for (int cx = 1; cx <= lastX; ++cx) caves.Cell(cave, level, cx, cy) = Dirt;
+    }
+  }
+}
+
+bool IsCavePlayable(const CaveSet& caves, int cave, int level) {
+  bool inbox = false;
+  bool outbox = false;
+  for (int cy = 0; cy < kMapHeight; ++cy) {
+    for (int cx = 0; cx < kMapWidth; ++cx) {
+      const uint8_t code = caves.Cell(cave, level, cx, cy);
+      inbox = inbox || code == InBox;
+      outbox = outbox || code == OutBox;
+    }
+  }
+  return inbox && outbox;
+}
+
+}  // namespace quarrion
