@@ -156,9 +156,11 @@ void QtInput::Poll() {
   state_.button1 = state_.button1 || SDL_JoystickGetButton(joystick_, 0) != 0;
 }
 
-QtFrameTimer::QtFrameTimer(std::function<void()> tick) {
+QtFrameTimer::QtFrameTimer() {
   timer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&timer_, &QTimer::timeout, [tick = std::move(tick)] { tick(); });
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (tick_) tick_();
+  });
   Update();
 }
 

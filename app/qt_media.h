@@ -20,11 +20,11 @@ class ScreenWidget;
 
 class QtSurface : public SoftwareSurface {
  public:
-  explicit QtSurface(ScreenWidget* widget) : widget_(widget) {}
+  void SetWidget(ScreenWidget* widget) { widget_ = widget; }
   void Flip() override;
 
  private:
-  ScreenWidget* widget_;
+  ScreenWidget* widget_ = nullptr;
 };
 
 // Shows the surface: in a window at its own size, in full screen centred on black inside the
@@ -85,7 +85,8 @@ class QtInput : public Input {
 // The frame timer: a precise Qt timer that runs only while enabled and the program is active.
 class QtFrameTimer : public FrameTimer {
  public:
-  explicit QtFrameTimer(std::function<void()> tick);
+  QtFrameTimer();
+  void SetTick(std::function<void()> tick) { tick_ = std::move(tick); }
   void SetInterval(int milliseconds) override;
   int Interval() const override { return interval_; }
   void SetEnabled(bool enabled) override;
@@ -95,6 +96,7 @@ class QtFrameTimer : public FrameTimer {
  private:
   void Update();
   QTimer timer_;
+  std::function<void()> tick_;
   int interval_ = 160;
   bool enabled_ = true;
   bool active_ = true;

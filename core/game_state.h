@@ -76,6 +76,7 @@ struct PlayState {
   uint8_t editorActive = 0;  // from opening the editor to leaving it, cave tests included
   uint8_t demoPlaying = 0;
   uint8_t demoRecording = 0;
+  int16_t demoPos = 0;  // position of the demo being recorded or played, 0..399
   uint8_t titleIntro = 0;
   uint8_t idleCounter = 0;
 
@@ -99,18 +100,33 @@ struct PlayState {
   uint8_t playerAnim = 0;
   uint8_t dummyKilled = 0;
   uint8_t exitOpenedFlash = 0;
-  uint8_t diamondsCollected = 0;
+  uint8_t extraLifeFlash = 0;  // 128 when an extra life is awarded; the tick counts it down
+  int16_t diamondsCollected = 0;
   uint8_t boulderPushed = 0;
 
   uint8_t magicWallState = 0;  // 0 dormant, 1 active, 2 expired
   uint8_t magicWallSoundOn = 0;
 
   uint8_t amoebaFast = 0;
-  uint8_t amoebaCount = 0;
+  int32_t amoebaCount = 0;  // the amoeba cells counted by the previous pass
   uint8_t amoebaToDiamonds = 0;
   uint8_t amoebaSoundOn = 0;
   uint8_t amoebaActive = 0;
   uint8_t amoebaGrowthProb = 0;
+
+  uint8_t demoRecStarted = 0;  // the first pass of a recording is not recorded
+  uint8_t attractMode = 0;      // demos follow one another from the idle title
+  int16_t demoFrame = 0;        // passes of the demo so far; the amoeba's switch is stored as one
+  int16_t demoMove = 0;         // the move being played back
+  int16_t demoRecMove = 0;      // the move of the run being recorded
+  uint8_t demoRepeat = 0;       // passes left (playback) or passes so far (recording) of the run
+  int32_t demoEndScore = 0;     // the score when the last demo ended, before the title took its own
+
+  // per-pass flags, cleared at the start of every pass
+  uint8_t inboxDelayTicked = 0;
+  uint8_t playerPresent = 0;
+  uint8_t amoebaCouldGrow = 0;
+  int32_t amoebaCountScan = 0;
 };
 
 struct GameState {

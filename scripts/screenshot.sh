@@ -7,4 +7,7 @@ script=$1
 shift
 export QUARRION_SCRIPT="$script"
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+if [ $# -eq 0 ]; then
+  set -- "$PWD/build/bin/Levels/Quarrion.qcv"
+fi
 exec xvfb-run -a -s "-screen 0 1024x768x24" ./build/bin/quarrion "$@"

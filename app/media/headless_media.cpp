@@ -1,6 +1,7 @@
 #include "app/media/headless_media.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 
 namespace quarrion {
@@ -21,7 +22,13 @@ void SoftwareSurface::Resize(int width, int height) {
   pixels_.assign(std::size_t(width_) * std::size_t(height_), 0);
 }
 
-void SoftwareSurface::Fill(uint16_t color) { std::fill(pixels_.begin(), pixels_.end(), color); }
+void SoftwareSurface::Fill(uint16_t color) {
+  if ((color >> 8) == (color & 0xFF)) {
+    std::memset(pixels_.data(), color & 0xFF, pixels_.size() * sizeof(uint16_t));  // black, mostly
+    return;
+  }
+  std::fill(pixels_.begin(), pixels_.end(), color);
+}
 
 void SoftwareSurface::FillRect(const Rect& rect, uint16_t color) {
   const int x0 = std::max(0, rect.x);
@@ -40,13 +47,15 @@ void SoftwareSurface::Draw(const ImageList& list, int item, int pattern, int x, 
   const int y0 = std::max(0, y);
   const int x1 = std::min(width_, x + source.width);
   const int y1 = std::min(height_, y + source.height);
+  const ImageList::Ready& ready = list.ReadyItem(item);
   for (int ty = y0; ty < y1; ++ty) {
-    const int sy = source.y + (ty - y);
-    uint16_t* row = pixels_.data() + std::size_t(ty) * std::size_t(width_);
-    for (int tx = x0; tx < x1; ++tx) {
-      const uint32_t rgb = image->bitmap.At(source.x + (tx - x), sy);
-      if (image->transparent && rgb == image->transparentColor) continue;
-      row[tx] = ToRgb565(rgb);
+    const std::size_t from = std::size_t(source.y + (ty - y)) * std::size_t(image->bitmap.width) +
+                             std::size_t(source.x + (x0 - x));
+    const uint16_t* color = ready.color.data() + from;
+    const uint8_t* opaque = ready.opaque.data() + from;
+    uint16_t* to = pixels_.data() + std::size_t(ty) * std::size_t(width_) + std::size_t(x0);
+    for (int n = x1 - x0; n > 0; --n, ++color, ++opaque, ++to) {
+      if (*opaque) *to = *color;
     }
   }
 }

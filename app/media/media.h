@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <vector>
 #include <string>
 
 #include "app/media/media_types.h"
@@ -25,11 +27,23 @@ class ImageList {
     return n >= 0 && n < Count() ? &data_.items[std::size_t(n)] : nullptr;
   }
   const std::array<uint32_t, 256>& ColorTable() const { return data_.colorTable; }
-  ImageListData& Data() { return data_; }
+  // Changing the items drops the surface-ready copies made for drawing.
+  ImageListData& Data() {
+    ready_.clear();
+    return data_;
+  }
   const ImageListData& Data() const { return data_; }
+
+  // Item n in the surface's pixel format, with a flag per pixel for what shows through.
+  struct Ready {
+    std::vector<uint16_t> color;
+    std::vector<uint8_t> opaque;
+  };
+  const Ready& ReadyItem(int n) const;
 
  private:
   ImageListData data_;
+  mutable std::vector<std::unique_ptr<Ready>> ready_;  // converted on first draw
 };
 
 // The 16-bit drawing surface: colours are RGB565.

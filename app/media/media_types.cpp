@@ -1,5 +1,7 @@
 #include "app/media/media_types.h"
 
+#include "app/media/media.h"
+
 namespace quarrion {
 
 int ImageItem::PatternCount() const {
@@ -10,6 +12,27 @@ int ImageItem::PatternCount() const {
   const int across = (bitmap.width + skipWidth) / (w + skipWidth);
   const int down = (bitmap.height + skipHeight) / (h + skipHeight);
   return across * down;
+}
+
+}  // namespace quarrion
+
+namespace quarrion {
+
+const ImageList::Ready& ImageList::ReadyItem(int n) const {
+  if (ready_.size() != data_.items.size()) ready_.resize(data_.items.size());
+  std::unique_ptr<Ready>& slot = ready_[std::size_t(n)];
+  if (!slot) {
+    const ImageItem& item = data_.items[std::size_t(n)];
+    slot = std::make_unique<Ready>();
+    slot->color.resize(item.bitmap.pixels.size());
+    slot->opaque.resize(item.bitmap.pixels.size());
+    for (std::size_t i = 0; i < item.bitmap.pixels.size(); ++i) {
+      const uint32_t rgb = item.bitmap.pixels[i];
+      slot->color[i] = ToRgb565(rgb);
+      slot->opaque[i] = !(item.transparent && rgb == item.transparentColor);
+    }
+  }
+  return *slot;
 }
 
 }  // namespace quarrion

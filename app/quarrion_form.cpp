@@ -1,0 +1,622 @@
+#include "app/quarrion_form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QProcessEnvironment>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <filesystem>
+
+#include "app/dialogs.h"
+#include "app/language.h"
+#include "app/media/pack.h"
+#include "app/texts.h"
+#include "core/cave_set_file.h"
+#include "core/cave_start.h"
+#include "core/demo.h"
+#include "core/game_clock.h"
+#include "core/game_flow.h"
+#include "core/game_phases.h"
+#include "view/camera.h"
+#include "view/game_frame.h"
+#include "view/title_screen.h"
+
+namespace quarrion {
+namespace {
+
+QString Qs(const std::string& text) { return QString::fromStdString(text); }
+QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+constexpr int kClockMs = 1250;
+
+// Full-screen display and where the surface lies on it, by zoom.
+struct FullScreenLayout {
+  int displayWidth;
+  int displayHeight;
+  int x;
+  int y;
+};
+constexpr FullScreenLayout kFullScreen[3] = {{640, 480, 80, 72}, {640, 480, 0, 30}, {800, 600, 0, 40}};
+
+// Windows virtual-key codes of the keys the command map tests.
+int VirtualKeyOf(int qtKey) {
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return VkLetter(char('A' + (qtKey - Qt::Key_A)));
+  switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return VkEnter;
+    case Qt::Key_Control:
+      return VkCtrl;
+    case Qt::Key_Escape:
+      return VkEscape;
+    case Qt::Key_Space:
+      return VkSpace;
+    case Qt::Key_Left:
+      return VkLeft;
+    case Qt::Key_Up:
+      return VkUp;
+    case Qt::Key_Right:
+      return VkRight;
+    case Qt::Key_Down:
+      return VkDown;
+    case Qt::Key_Equal:
+      return VkEquals;
+    case Qt::Key_Comma:
+      return VkComma;
+    case Qt::Key_Minus:
+      return VkMinus;
+    case Qt::Key_Period:
+      return VkPeriod;
+    case Qt::Key_BracketLeft:
+      return VkLeftBracket;
+    case Qt::Key_BracketRight:
+      return VkRightBracket;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+FormParts::FormParts()
+    : game(std::make_unique<GameState>()),
+      media{surface, images, fonts, scratchImages, waves, input, frameTimer, midi} {}
+
+TQuarrionForm::TQuarrionForm(std::string programFolder, std::vector<std::string> arguments)
+    : QMainWindow(nullptr),
+      GameShell(*FormParts::game, FormParts::media),
+      programFolder_(WithTrailingSeparator(std::move(programFolder))),
+      arguments_(std::move(arguments)) {
+  setObjectName("TQuarrionForm");
+  setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFocusPolicy(Qt::StrongFocus);
+  screen_ = new ScreenWidget(this);
+  screen_->SetSurface(&surface);
+  surface.SetWidget(screen_);
+  setCentralWidget(screen_);
+  connect(screen_, &ScreenWidget::DoubleClicked, this, [this] { ToggleFullScreen(); });
+  frameTimer.SetTick([this] { GameTimer(); });
+  frameTimer.SetInterval(160);
+  Timer_GameClock.setInterval(kClockMs);
+  connect(&Timer_GameClock, &QTimer::timeout, this, [this] { GameClock(); });
+  midiService_.setInterval(50);
+  connect(&midiService_, &QTimer::timeout, this, [this] { midi.Service(); });
+  midi.SetNotify([this] { MusicNotify(); });
+  CreateMenus();
+}
+
+TQuarrionForm::~TQuarrionForm() {
+  frameTimer.SetEnabled(false);
+  Timer_GameClock.stop();
+}
+
+QAction* TQuarrionForm::AddAction(QMenu* menu, const char* name, void (TQuarrionForm::*slot)()) {
+  QAction* action = menu->addAction(QString::fromLatin1(name));
+  action->setObjectName(QString::fromLatin1(name));
+  if (slot != nullptr) connect(action, &QAction::triggered, this, slot);
+  actions_[name] = action;
+  return action;
+}
+
+QAction* TQuarrionForm::Action(const char* name) const {
+  const auto found = actions_.find(name);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void TQuarrionForm::CreateMenus() {
+  GameMenu = menuBar()->addMenu("Game");
+  GameMenu->setObjectName("GameMenu");
+  AddAction(GameMenu, "GameMenu_Start", &TQuarrionForm::Start);
+  AddAction(GameMenu, "GameMenu_Stop", &TQuarrionForm::Stop);
+  AddAction(GameMenu, "GameMenu_LoadGame", &TQuarrionForm::Load);
+  GameMenu->addSeparator();
+  AddAction(GameMenu, "PlayDemo1", &TQuarrionForm::PlayDemo);
+  AddAction(GameMenu, "RecordDemo1", &TQuarrionForm::RecordDemo);
+  GameMenu->addSeparator();
+  AddAction(GameMenu, "GameMenu_CavesEditor", nullptr);
+  AddAction(GameMenu, "GameMenu_New", nullptr);
+  AddAction(GameMenu, "GameMenu_LoadCaves", nullptr);
+  AddAction(GameMenu, "GameMenu_SaveCaves", nullptr);
+  AddAction(GameMenu, "GameMenu_SaveCavesAs", nullptr);
+  GameMenu->addSeparator();
+  AddAction(GameMenu, "GameMenu_Exit", nullptr);
+  connect(Action("GameMenu_New"), &QAction::triggered, this, [this] {
+    auto c = CaveSetContext();
+    NewCaveSetCommand(c);
+  });
+  connect(Action("GameMenu_LoadCaves"), &QAction::triggered, this, [this] {
+    auto c = CaveSetContext();
+    LoadCaveSetCommand(c);
+  });
+  connect(Action("GameMenu_SaveCaves"), &QAction::triggered, this, [this] {
+    auto c = CaveSetContext();
+    SaveCaveSetCommand(c);
+  });
+  connect(Action("GameMenu_SaveCavesAs"), &QAction::triggered, this, [this] {
+    auto c = CaveSetContext();
+    SaveCaveSetAsCommand(c);
+  });
+  connect(Action("GameMenu_Exit"), &QAction::triggered, this, [this] { close(); });
+
+  OptionsMenu = menuBar()->addMenu("Options");
+  OptionsMenu->setObjectName("OptionsMenu");
+  AddAction(OptionsMenu, "OptionsMenu_Speed", &TQuarrionForm::ShowSpeedDialog);
+  Menu_Zoom = OptionsMenu->addMenu("Zoom");
+  Menu_Zoom->setObjectName("Menu_Zoom");
+  actions_["Menu_Zoom"] = Menu_Zoom->menuAction();
+  const char* zoomNames[3] = {"Zoom_Small", "Zoom_Medium", "Zoom_Large"};
+  for (int zoom = 0; zoom < 3; ++zoom) {
+    QAction* action = AddAction(Menu_Zoom, zoomNames[zoom], nullptr);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, zoom] { SetZoom(zoom); });
+  }
+  AddAction(OptionsMenu, "FullScreen", &TQuarrionForm::ToggleFullScreen);
+  QAction* mute = AddAction(OptionsMenu, "OptionsMenu_Mute", &TQuarrionForm::ToggleMute);
+  mute->setCheckable(true);
+  OptionsMenu_Language = OptionsMenu->addMenu("Language");
+  OptionsMenu_Language->setObjectName("OptionsMenu_Language");
+  actions_["OptionsMenu_Language"] = OptionsMenu_Language->menuAction();
+  const char* languageNames[3] = {"OptionsMenu_Language_English", "OptionsMenu_Language_Deutsch",
+                                  "OptionsMenu_Language_Polski"};
+  for (int language = 0; language < 3; ++language) {
+    QAction* action = AddAction(OptionsMenu_Language, languageNames[language], nullptr);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, language] { SetLanguage(language); });
+  }
+  AddAction(OptionsMenu, "CustomWindow", nullptr);
+
+  HelpMenu = menuBar()->addMenu("Help");
+  HelpMenu->setObjectName("HelpMenu");
+  connect(AddAction(HelpMenu, "HelpMenu_Help", nullptr), &QAction::triggered, this, [this] {
+    PauseForHelp(*game, *this);
+    ShowHelp();
+  });
+
+  // the game and options menus pause the clock while they are open
+  connect(GameMenu, &QMenu::aboutToShow, this, [this] { GamePauseWhenMenu(); });
+  connect(OptionsMenu, &QMenu::aboutToShow, this, [this] { GamePauseWhenMenu(); });
+  connect(GameMenu, &QMenu::aboutToHide, this, [this] { frameTimer.SetEnabled(true); });
+  connect(OptionsMenu, &QMenu::aboutToHide, this, [this] { frameTimer.SetEnabled(true); });
+}
+
+void TQuarrionForm::ApplyLanguage() {
+  const LanguageView texts = quarrion::ApplyLanguage(config_.language, game->play.editorActive != 0);
+  for (const ControlText& text : texts.texts) {
+    if (text.property != TextProperty::Caption) continue;
+    const std::string name(text.control);
+    if (name == "GameMenu") {
+      GameMenu->setTitle(Qs(text.text));
+    } else if (name == "OptionsMenu") {
+      OptionsMenu->setTitle(Qs(text.text));
+    } else if (name == "HelpMenu") {
+      HelpMenu->setTitle(Qs(text.text));
+      if (QAction* help = Action("HelpMenu_Help")) help->setText(Qs(text.text));
+    } else if (QAction* action = Action(name.c_str())) {
+      action->setText(Qs(text.text));
+    }
+  }
+  for (const LanguageItem& item : texts.languageItems) {
+    if (QAction* action = Action(std::string(item.control).c_str())) {
+      action->setText(Qs(item.caption));
+      action->setChecked(item.checked);
+    }
+  }
+}
+
+void TQuarrionForm::SetLanguage(int language) {
+  if (language == config_.language) {
+    ApplyLanguage();  // keeps the check marks as they are
+    return;
+  }
+  config_.language = uint8_t(language);
+  ApplyLanguage();
+}
+
+bool TQuarrionForm::LoadCaveSetAtStartup(const std::string& path) {
+  if (path.empty() || !ReadCaveSetFile(path, game->caves)) return false;
+  game->caveSet.caveSetFileName = path;
+  Action("GameMenu_Start")->setEnabled(true);
+  quarrion::ReturnToTitle(*game);
+  Action("GameMenu_Stop")->setEnabled(true);
+  game->caveSet.caveSetName = CaveSetNameOf(path);
+  game->caveSet.caveSetLoaded = 1;
+  return true;
+}
+
+bool TQuarrionForm::Creation() {
+  PlayState& s = game->play;
+  game->random.SetState(Random::kStartState);
+  view = ViewState{};
+  s.idleCounter = 24;
+  paletteIndex_ = -1;
+  s.titleIntro = 1;
+  s.phase = 0;
+
+  for (const char* name : {"GameMenu_Start", "GameMenu_Stop"}) Action(name)->setEnabled(false);
+  for (const char* name : {"GameMenu_New", "GameMenu_LoadCaves", "GameMenu_SaveCaves", "GameMenu_SaveCavesAs"}) {
+    Action(name)->setVisible(false);
+    Action(name)->setEnabled(false);
+  }
+  HideEditorControls();
+
+  config_ = ReadConfig(programFolder_);
+  frameTimer.SetInterval(config_.speed);
+  Shell().muted = config_.soundOff;
+  Action("OptionsMenu_Mute")->setChecked(Shell().muted != 0);
+  ApplyLanguage();
+
+  const Config defaults = DefaultConfig(programFolder_);
+  // a pack that fails falls back to the default one, whose path is then kept
+  if (!LoadImageList(config_.fontsPath, fonts)) {
+    config_.fontsPath = defaults.fontsPath;
+    if (!LoadImageList(config_.fontsPath, fonts)) return false;
+  }
+  OpenAudio();
+  if (!LoadSoundList(config_.soundsPath, waves)) {
+    config_.soundsPath = defaults.soundsPath;
+    if (!LoadSoundList(config_.soundsPath, waves)) return false;
+  }
+
+  bool loaded = arguments_.size() == 1 && LoadCaveSetAtStartup(arguments_[0]);
+  if (!loaded) loaded = LoadCaveSetAtStartup(config_.lastCaveSetPath);
+
+  midi.SetFileName(config_.musicPath);
+  if (!midi.Open()) Shell().musicAvailable = 0;
+
+  for (int y = 1; y <= kMapHeight; ++y)
+    for (int x = 1; x <= kMapWidth; ++x) game->grids.tileVariant(x, y) = uint8_t(game->random(4));
+
+  view.zoom = config_.zoom;
+  LoadGraphicsForZoom();
+  if (!images.Count()) return false;
+  if (!loaded) {
+    Action("PlayDemo1")->setEnabled(false);
+    Action("RecordDemo1")->setEnabled(false);
+  }
+  s.inGame = 0;
+  setWindowTitle(Qs(kStartupWindowCaption));
+
+  // centred on the screen at the zoom's size
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+  }
+  connect(qApp, &QGuiApplication::applicationStateChanged, this,
+          [this](Qt::ApplicationState state) { FocusChanged(state == Qt::ApplicationActive); });
+  midiService_.start();
+  frameTimer.SetEnabled(true);
+  RunScript();
+  return true;
+}
+
+void TQuarrionForm::CreateDialogs() {
+  speedForm_ = new TGameSpeedForm(this, config_.speed, [this](int speed) {
+    config_.speed = int8_t(speed);
+    frameTimer.SetInterval(speed);
+  });
+  helpForm_ = new THelpForm(this);
+  advancedForm_ = new TAdvancedOptionsForm(this, *game, config_.language);
+}
+
+void TQuarrionForm::LoadGraphicsForZoom() {
+  const int zoom = view.zoom <= 2 ? view.zoom : 0;
+  std::string* paths[3] = {&config_.graph24Path, &config_.graph32Path, &config_.graph40Path};
+  const Config defaults = DefaultConfig(programFolder_);
+  const std::string* defaultPaths[3] = {&defaults.graph24Path, &defaults.graph32Path, &defaults.graph40Path};
+  if (!LoadImageList(*paths[zoom], images)) {
+    *paths[zoom] = *defaultPaths[zoom];
+    if (!LoadImageList(*paths[zoom], images)) {
+      // the default pack is part of the program: without it nothing can be drawn
+      QApplication::exit(1);
+      return;
+    }
+  }
+  const char* zoomNames[3] = {"Zoom_Small", "Zoom_Medium", "Zoom_Large"};
+  for (int z = 0; z < 3; ++z) Action(zoomNames[z])->setChecked(z == zoom);
+  const ZoomGeometry geometry = GeometryOf(zoom);
+  surface.Resize(geometry.width, geometry.height);
+  if (!fullScreen_) {
+    screen_->setFixedSize(geometry.width, geometry.height);
+    adjustSize();
+    setFixedSize(sizeHint());
+  } else {
+    const FullScreenLayout& layout = kFullScreen[zoom];
+    screen_->SetFullScreenLayout(true, layout.displayWidth, layout.displayHeight, layout.x, layout.y);
+  }
+}
+
+void TQuarrionForm::ShowZoomMenu() {
+  Menu_Zoom->menuAction()->setEnabled(true);
+  Menu_Zoom->menuAction()->setVisible(true);
+}
+
+void TQuarrionForm::SetZoom(int zoom) {
+  quarrion::SetZoom(*game, view, zoom);
+  LoadGraphicsForZoom();
+}
+
+void TQuarrionForm::GameTimer() {
+  if (!Timer_GameClock.isActive()) Timer_GameClock.start();
+  PlayState& s = game->play;
+  if (s.extraLifeFlash > 0) --s.extraLifeFlash;
+  switch (s.inGame) {
+    case 1:
+      quarrion::Game(*game, *this);
+      return;
+    case 2:
+      return;  // the editor view draws itself
+    default:
+      surface.Fill(0);
+      DrawTitleScreen(*game, view, media);
+      surface.Flip();
+      return;
+  }
+}
+
+void TQuarrionForm::GameClock() { quarrion::GameClock(*game, *this); }
+
+void TQuarrionForm::FocusChanged(bool active) {
+  input.SetActive(active);
+  frameTimer.SetActive(active);
+  if (!active) {
+    input.ReleaseAll();
+    GameShell::StopLoopedSounds();
+    StopMusic();
+    Timer_GameClock.stop();
+    return;
+  }
+  Timer_GameClock.start();
+  if (game->play.inGame == 0) RestartMusic();
+}
+
+void TQuarrionForm::GamePauseWhenMenu() {
+  game->play.idleCounter = 24;
+  GameShell::StopLoopedSounds();
+  Timer_GameClock.stop();
+  frameTimer.SetEnabled(false);  // nothing moves while a menu is open
+}
+
+void TQuarrionForm::UpdateCamera() { CameraTick(*game, view); }
+
+void TQuarrionForm::DrawGameFrame() { quarrion::DrawGameFrame(*game, view, media); }
+
+void TQuarrionForm::PlayLoopedSound(int item) {
+  media.waves.SetLooped(item, true);
+  PlaySound(item);
+}
+
+void TQuarrionForm::ReturnToTitle() { quarrion::ReturnToTitle(*game); }
+
+void TQuarrionForm::SetCaption(const std::string& caption) { setWindowTitle(Qs(caption)); }
+
+void TQuarrionForm::EnableDemoMenus() {
+  Action("PlayDemo1")->setEnabled(true);
+  Action("RecordDemo1")->setEnabled(true);
+}
+
+void TQuarrionForm::EnableStartStopMenus() {
+  Action("GameMenu_Start")->setEnabled(true);
+  Action("GameMenu_Stop")->setEnabled(true);
+}
+
+void TQuarrionForm::keyPressEvent(QKeyEvent* event) {
+  input.KeyEvent(event->key(), true);
+  const int key = VirtualKeyOf(event->key());
+  if (key == 0) return;
+  KeyContext context{*game, *this, *this, paletteIndex_};
+  FormKeyDown(context, key, (event->modifiers() & Qt::ShiftModifier) != 0,
+              (event->modifiers() & Qt::AltModifier) != 0);
+}
+
+void TQuarrionForm::keyReleaseEvent(QKeyEvent* event) {
+  if (!event->isAutoRepeat()) input.KeyEvent(event->key(), false);
+}
+
+void TQuarrionForm::closeEvent(QCloseEvent* event) {
+  config_.soundOff = Shell().muted;
+  config_.lastCaveSetPath = game->caveSet.caveSetFileName;
+  WriteConfig(programFolder_, config_);  // written whatever the answer below
+  if (game->play.editorActive && game->caveSet.cavesModified) {
+    const SaveAnswer answer = AskSaveChanges();
+    if (answer == SaveAnswer::Cancel) {
+      event->ignore();
+      return;
+    }
+    if (answer == SaveAnswer::Yes) {
+      auto c = CaveSetContext();
+      SaveCaveSetCommand(c);
+    }
+  }
+  frameTimer.SetEnabled(false);
+  event->accept();
+}
+
+void TQuarrionForm::Start() {
+  if (!game->caveSet.caveSetLoaded) return;
+  quarrion::Start(*game, *this);
+}
+
+void TQuarrionForm::ShowHelp() {
+  if (helpForm_ == nullptr) return;
+  input.ReleaseAll();
+  const bool ok = helpForm_->ShowFor(config_.language);
+  if (ok && game->play.phase == PhasePause) {
+    game->play.subFrame = game->play.savedSubFrame;
+    game->play.animToggle = game->play.savedAnimToggle;
+    game->play.phase = PhasePlay;
+  }
+}
+
+void TQuarrionForm::Load() {
+  auto c = CaveSetContext();
+  LoadCaveSetCommand(c);
+}
+
+void TQuarrionForm::RecordDemo() {
+  if (!game->caveSet.caveSetLoaded) return;
+  RecordDemoCommand(*game, *this);
+}
+
+void TQuarrionForm::PlayDemo() {
+  if (!game->caveSet.caveSetLoaded) return;
+  PlayDemoCommand(*game, *this);
+}
+
+void TQuarrionForm::ToggleMute() {
+  GameShell::ToggleMute();
+  Action("OptionsMenu_Mute")->setChecked(Shell().muted != 0);
+}
+
+void TQuarrionForm::ShowSpeedDialog() {
+  if (speedForm_ == nullptr) return;
+  input.ReleaseAll();
+  speedForm_->ShowFor(config_.language);
+}
+
+void TQuarrionForm::Stop() { quarrion::Stop(*game, *this); }
+
+void TQuarrionForm::ToggleFullScreen() {
+  if (game->play.editorActive) return;
+  const int zoom = view.zoom <= 2 ? view.zoom : 0;
+  if (fullScreen_) {
+    fullScreen_ = false;
+    screen_->SetFullScreenLayout(false, 0, 0, 0, 0);
+    screen_->unsetCursor();
+    menuBar()->show();
+    showNormal();
+    LoadGraphicsForZoom();
+    setGeometry(windowedGeometry_);
+    return;
+  }
+  windowedGeometry_ = geometry();
+  fullScreen_ = true;
+  menuBar()->hide();
+  screen_->setCursor(Qt::BlankCursor);
+  setMinimumSize(0, 0);
+  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  screen_->setMinimumSize(0, 0);
+  screen_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  const FullScreenLayout& layout = kFullScreen[zoom];
+  screen_->SetFullScreenLayout(true, layout.displayWidth, layout.displayHeight, layout.x, layout.y);
+  showFullScreen();
+}
+
+void TQuarrionForm::EditorCave(int) {}
+void TQuarrionForm::EditorLevel(int) {}
+
+CaveSetCommandContext TQuarrionForm::CaveSetContext() {
+  return CaveSetCommandContext{*game, *this, *this, programFolder_ + "Levels"};
+}
+
+std::optional<std::string> TQuarrionForm::ChooseFileToOpen(const std::string& initialFolder) {
+  input.ReleaseAll();
+  const QString path =
+      QFileDialog::getOpenFileName(this, QString(), Qs(initialFolder), "Quarrion Caves *.qcv (*.qcv)");
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+std::optional<std::string> TQuarrionForm::ChooseFileToSave(const std::string& initialFolder) {
+  input.ReleaseAll();
+  QFileDialog dialog(this, QString(), Qs(initialFolder), "Quarrion Caves (*.qcv)");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix("qcv");  // a name typed without an extension gets ".qcv"
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+SaveAnswer TQuarrionForm::AskSaveChanges() {
+  input.ReleaseAll();
+  const auto answer = QMessageBox::warning(this, Qs(Text(kTextEditor, config_.language)),
+                                           Qs(Text(kTextAskSaveChanges, config_.language)),
+                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::Yes) return SaveAnswer::Yes;
+  if (answer == QMessageBox::No) return SaveAnswer::No;
+  return SaveAnswer::Cancel;
+}
+
+void TQuarrionForm::MusicNotify() {
+  // only a tune that played to its end loops or hands over to the demos
+  if (midi.Position() != midi.TrackLength()) return;
+  if (game->caveSet.caveSetLoaded && game->play.idleCounter < 11) {
+    game->play.attractMode = AnyDemo(game->caves) ? 1 : 0;
+    PlayDemoCommand(*game, *this);
+    return;
+  }
+  RestartMusic();
+}
+
+}  // namespace quarrion
+
+namespace quarrion {
+
+// QUARRION_SCRIPT="wait 3000; key Space; hold Right; wait 800; release Right; shot /tmp/a.png; quit"
+// plays keys into the window and takes screenshots, so the game can be looked at without a person.
+void TQuarrionForm::RunScript() {
+  const QString script = QProcessEnvironment::systemEnvironment().value("QUARRION_SCRIPT");
+  if (script.isEmpty()) return;
+  // a virtual display has no window manager to make the window active
+  QTimer::singleShot(0, this, [this] { FocusChanged(true); });
+  auto steps = std::make_shared<QStringList>(script.split(';', Qt::SkipEmptyParts));
+  auto next = std::make_shared<std::function<void()>>();
+  *next = [this, steps, next] {
+    while (!steps->isEmpty()) {
+      const QStringList words = steps->takeFirst().trimmed().split(' ', Qt::SkipEmptyParts);
+      if (words.isEmpty()) continue;
+      const QString verb = words[0];
+      const QString arg = words.size() > 1 ? words[1] : QString();
+      if (verb == "wait") {
+        QTimer::singleShot(arg.toInt(), this, [next] { (*next)(); });
+        return;
+      }
+      if (verb == "quit") {
+        QApplication::quit();
+        return;
+      }
+      if (verb == "shot") {
+        grab().save(arg);
+        continue;
+      }
+      const QKeySequence sequence = QKeySequence::fromString(arg);
+      if (sequence.isEmpty()) continue;
+      const int key = sequence[0].key();
+      if (verb == "key" || verb == "hold") {
+        QKeyEvent press(QEvent::KeyPress, key, sequence[0].keyboardModifiers());
+        keyPressEvent(&press);
+      }
+      if (verb == "key" || verb == "release") {
+        QKeyEvent release(QEvent::KeyRelease, key, sequence[0].keyboardModifiers());
+        keyReleaseEvent(&release);
+      }
+    }
+  };
+  QTimer::singleShot(0, this, [next] { (*next)(); });
+}
+
+}  // namespace quarrion
