@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/game_state.h"
+#include "core/key_letters.h"
 
 namespace quarrion::sim {
 
@@ -23,9 +24,6 @@ struct SimOptions {
 
 // Reads the arguments after the program name; on failure fills error with a one-line message.
 bool ParseArguments(const std::vector<std::string>& args, SimOptions& options, std::string& error);
-
-// The key flags of one KEYS character; false for a character that is not a key.
-bool KeyFlagsOf(char c, KeyFlags& keys);
 
 // The pass count in force: --passes, else the length of the keys, else 1.
 long PassCount(const SimOptions& options);

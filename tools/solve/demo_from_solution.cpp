@@ -28,7 +28,7 @@ std::vector<bool> RunStarts(const std::string& keys) {
   int count = 0;
   for (char letter : keys) {
     KeyFlags k;
-    KeysOfLetter(letter, k);
+    KeyFlagsOf(letter, k);
     const int m = DemoMoveOf(k);
     const bool opens = !(m == move && count < MaxRunOf(m));
     count = opens ? 1 : count + 1;
@@ -55,7 +55,7 @@ bool RecordDemoFromKeys(CaveSet& caves, int cave, int level, const std::string& 
   play.StartRecording(cave, level);
   for (char letter : keys) {
     KeyFlags flags;
-    if (!KeysOfLetter(letter, flags)) {
+    if (!KeyFlagsOf(letter, flags)) {
       error = std::string("the key letter '") + letter + "' is not one of . U D L R u d l r F";
       return false;
     }

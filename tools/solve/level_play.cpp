@@ -30,23 +30,6 @@ bool HoldsPlayer(uint8_t code) {
 
 }  // namespace
 
-bool KeysOfLetter(char letter, KeyFlags& keys) {
-  keys = KeyFlags{};
-  switch (letter) {
-    case '.': return true;
-    case 'U': keys.keyUp = 1; return true;
-    case 'D': keys.keyDown = 1; return true;
-    case 'L': keys.keyLeft = 1; return true;
-    case 'R': keys.keyRight = 1; return true;
-    case 'u': keys.keyUp = keys.keyFire = 1; return true;
-    case 'd': keys.keyDown = keys.keyFire = 1; return true;
-    case 'l': keys.keyLeft = keys.keyFire = 1; return true;
-    case 'r': keys.keyRight = keys.keyFire = 1; return true;
-    case 'F': keys.keyFire = 1; return true;
-    default: return false;
-  }
-}
-
 LevelPlay::LevelPlay(const CaveSet& caves) : game_(std::make_unique<GameState>()) {
   game_->caves = caves;
   game_->caveSet.caveSetLoaded = 1;
@@ -129,7 +112,7 @@ bool SolutionReachesExit(const CaveSet& caves, int cave, int level, const std::s
   bool reached = false;
   for (char letter : keys) {
     KeyFlags flags;
-    if (!KeysOfLetter(letter, flags)) break;
+    if (!KeyFlagsOf(letter, flags)) break;
     if (!play.Step(flags)) break;
     if (play.ExitReached()) {
       reached = true;

@@ -5,13 +5,11 @@
 #include <string>
 
 #include "core/game_state.h"
+#include "core/key_letters.h"
 #include "core/shell_hooks.h"
 #include "core/sim_time.h"
 
 namespace quarrion {
-
-// The key letters of quarrion-sim: . U D L R, u d l r with fire, F fire alone.
-bool KeysOfLetter(char letter, KeyFlags& keys);
 
 class LevelPlay {
  public:

@@ -35,7 +35,7 @@ bool ParseSolutions(const std::string& name, const std::string& text, Solutions&
     bool lettersOk = true;
     for (char c : keys) {
       KeyFlags flags;
-      lettersOk = lettersOk && KeysOfLetter(c, flags);
+      lettersOk = lettersOk && KeyFlagsOf(c, flags);
     }
     if (!lettersOk) {
       fail("keys must be . U D L R u d l r F");

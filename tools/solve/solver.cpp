@@ -295,7 +295,7 @@ int DemoRunsOf(const std::string& keys) {
   int count = 0;
   for (char letter : keys) {
     KeyFlags k;
-    KeysOfLetter(letter, k);
+    KeyFlagsOf(letter, k);
     const int m = DemoMoveOf(k);
     if (m == move && count < MaxRunOf(m)) {
       ++count;
@@ -362,7 +362,7 @@ SolveResult Solve(const CaveSet& caves, int cave, int level, const SolveLimits& 
     for (char action : actions) {
       Restore(play, parentSnap);
       KeyFlags keys;
-      KeysOfLetter(action, keys);
+      KeyFlagsOf(action, keys);
       ++result.simulations;
       const bool passed = play.Step(keys);
       if (play.ExitReached()) {
