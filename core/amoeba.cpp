@@ -39,8 +39,8 @@ void AmoebaVisit(GameState& game, ShellHooks& shell, int x, int y) {
     shell.PlayLoopedSound(kAmoebaSound);
   }
 
-  const bool anyFree = IsFree(g.playfield(x, y - 1)) | IsFree(g.playfield(x - 1, y)) |
-                       IsFree(g.playfield(x + 1, y)) | IsFree(g.playfield(x, y + 1));
+  const bool anyFree = IsFree(g.playfield(x, y - 1)) || IsFree(g.playfield(x - 1, y)) ||
+                       IsFree(g.playfield(x + 1, y)) || IsFree(g.playfield(x, y + 1));
   if (!anyFree) return;  // an enclosed cell draws nothing
   s.amoebaCouldGrow = 1;
   s.amoebaActive = 1;

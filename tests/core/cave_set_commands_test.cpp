@@ -11,6 +11,7 @@
 #include "core/cave_set_commands.h"
 #include "core/cave_set_file.h"
 #include "core/elements.h"
+#include "tests/temp_path.h"
 
 namespace quarrion {
 namespace {
@@ -70,9 +71,7 @@ struct WindowShell : ShellHooks {
 class CaveSetCommands : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("quarrion-commands-" + std::string(::testing::UnitTest::GetInstance()
-                                                                               ->current_test_info()
-                                                                               ->name()));
+    dir_ = fs::path(testing_support::UniqueTempPath("quarrion-commands"));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     game_ = std::make_unique<GameState>();

@@ -7,6 +7,7 @@
 #include "core/cave_set_file.h"
 #include "core/cave_start.h"
 #include "core/elements.h"
+#include "tests/temp_path.h"
 
 namespace quarrion {
 namespace {
@@ -152,10 +153,7 @@ class SavedPositionTest : public CaveStartTest {
  protected:
   void SetUp() override {
     CaveStartTest::SetUp();
-    path_ = (std::filesystem::temp_directory_path() /
-             ("quarrion-saved-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-              ".qcv"))
-                .string();
+    path_ = testing_support::UniqueTempPath("quarrion-saved", ".qcv");
     std::filesystem::remove(path_);
     game().caveSet.caveSetFileName = path_;
     game().play.caveNo = 7;

@@ -7,6 +7,7 @@
 #include "app/media/pack.h"
 #include "app/media/pack_folder.h"
 #include "app/media/wav.h"
+#include "tests/temp_path.h"
 
 namespace quarrion {
 namespace {
@@ -16,8 +17,7 @@ namespace fs = std::filesystem;
 class PackFolderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    root_ = fs::temp_directory_path() /
-            ("quarrion_pack_folder_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    root_ = fs::path(testing_support::UniqueTempPath("quarrion-pack-folder"));
     fs::remove_all(root_);
     fs::create_directories(root_ / "in");
   }

@@ -11,6 +11,7 @@
 #include "app/media/pack.h"
 #include "app/media/pack_bytes.h"
 #include "app/media/property_stream.h"
+#include "tests/temp_path.h"
 
 namespace quarrion {
 namespace {
@@ -20,8 +21,7 @@ namespace fs = std::filesystem;
 class PackFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("quarrion_pack_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                        "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::path(testing_support::UniqueTempPath("quarrion-pack"));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }

@@ -10,6 +10,7 @@
 #include "core/demo.h"
 #include "core/elements.h"
 #include "tools/sim/game_mode.h"
+#include "tests/temp_path.h"
 
 namespace quarrion::sim {
 namespace {
@@ -37,8 +38,8 @@ class GameModeTest : public ::testing::Test {
     caves_->PropertyAt(1, 2, PropCaveTime) = 99;
     // cave 6 level 0 has no inbox at all
     caves_->Cell(6, 0, 30, 15) = OutBox;
-    path_ = (std::filesystem::temp_directory_path() / "quarrion_game_mode_test.qcv").string();
-    out_ = (std::filesystem::temp_directory_path() / "quarrion_game_mode_demo.qcv").string();
+    path_ = testing_support::UniqueTempPath("quarrion-game-mode", ".qcv");
+    out_ = testing_support::UniqueTempPath("quarrion-game-mode-demo", ".qcv");
     std::filesystem::remove(out_);
     ASSERT_TRUE(WriteCaveSetFile(path_, *caves_));
   }

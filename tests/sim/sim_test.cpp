@@ -13,6 +13,7 @@
 #include "core/cave_start.h"
 #include "core/elements.h"
 #include "tools/sim/sim.h"
+#include "tests/temp_path.h"
 
 namespace quarrion::sim {
 namespace {
@@ -36,7 +37,7 @@ class SimTest : public ::testing::Test {
     caves_->Cell(2, 1, 10, 10) = FireflyLeft;
     caves_->Cell(2, 1, 30, 15) = OutBox;
     caves_->PropertyAt(2, 1, PropInboxDelay) = 1;
-    path_ = (std::filesystem::temp_directory_path() / "quarrion_sim_test.qcv").string();
+    path_ = testing_support::UniqueTempPath("quarrion-sim", ".qcv");
     ASSERT_TRUE(WriteCaveSetFile(path_, *caves_));
   }
   void TearDown() override { std::filesystem::remove(path_); }

@@ -1,6 +1,5 @@
 #include "tools/sim/game_mode.h"
 
-#include <charconv>
 #include <memory>
 #include <ostream>
 
@@ -10,11 +9,13 @@
 #include "core/game_flow.h"
 #include "core/game_phases.h"
 #include "core/sim_time.h"
+#include "tools/sim/arguments.h"
 #include "tools/sim/sim.h"
 
 namespace quarrion::sim {
 namespace {
 
+constexpr const char* kProgram = "quarrion-sim";
 constexpr const char* kUsage =
     "usage: quarrion-sim FILE.qcv --mode game (--cave K --level J [--keys KEYS] [--lives N] "
     "[--dump all|last] | --play-demo K | --cave K --level J --record-demo KEYS --out NEW.qcv) "
@@ -23,21 +24,6 @@ constexpr int kRowsPerPass = kMapHeight;  // the scan polls the controls once pe
 constexpr int kMaxSpeedMs = 24;
 constexpr long kMaxTicks = kMaxPasses * kTicksPerPass + 100000;
 
-bool ParseNumber(const std::string& text, long low, long high, long& value) {
-  long v = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, v);
-  if (ec != std::errc{} || ptr != end || text.empty() || v < low || v > high) return false;
-  value = v;
-  return true;
-}
-
-bool ValidKeys(const std::string& keys) {
-  KeyFlags flags;
-  for (char c : keys)
-    if (!KeyFlagsOf(c, flags)) return false;
-  return true;
-}
 
 // The keys of pass p are KEYS[p], held for the whole pass. Nothing is sampled while a demo
 // plays, nor in the pass that ended it: the demo's keys stand for that last pass.
@@ -190,69 +176,45 @@ class GameModeRun {
 bool ParseGameModeArguments(const std::vector<std::string>& args, GameModeOptions& options,
                             std::string& error) {
   options = GameModeOptions{};
-  bool haveFile = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.rfind("--", 0) != 0) {
-      if (haveFile) {
-        error = "quarrion-sim: more than one cave set file given";
-        return false;
-      }
-      options.file = arg;
-      haveFile = true;
-      continue;
-    }
-    if (i + 1 >= args.size()) {
-      error = "quarrion-sim: " + arg + " needs a value";
-      return false;
-    }
-    const std::string& value = args[++i];
+  cli::ArgumentHandlers handlers;
+  handlers.onOption = [&options](const std::string& name, const std::string& value, std::string& why) {
     long number = 0;
-    if (arg == "--cave" || arg == "--play-demo") {
-      if (!ParseNumber(value, 0, kCaveCount - 1, number)) {
-        error = "quarrion-sim: " + arg + " must be 0..19";
-        return false;
-      }
-      (arg == "--cave" ? options.cave : options.playDemo) = int(number);
-    } else if (arg == "--level") {
-      if (!ParseNumber(value, 0, kLevelCount - 1, number)) {
-        error = "quarrion-sim: --level must be 0..4";
-        return false;
-      }
+    if (name == "--cave" || name == "--play-demo") {
+      if (!cli::NumberOption(kProgram, name, value, 0, kCaveCount - 1, number, why)) return false;
+      (name == "--cave" ? options.cave : options.playDemo) = int(number);
+    } else if (name == "--level") {
+      if (!cli::NumberOption(kProgram, name, value, 0, kLevelCount - 1, number, why)) return false;
       options.level = int(number);
-    } else if (arg == "--keys" || arg == "--record-demo") {
+    } else if (name == "--keys" || name == "--record-demo") {
       if (!ValidKeys(value)) {
-        error = "quarrion-sim: " + arg + " takes only . U D L R u d l r F";
+        why = "quarrion-sim: " + name + " takes only . U D L R u d l r F";
         return false;
       }
       options.keys = value;
       options.haveKeys = true;
-      options.recordDemo = options.recordDemo || arg == "--record-demo";
-    } else if (arg == "--speed") {
-      if (!ParseNumber(value, 0, kMaxSpeedMs, number)) {
-        error = "quarrion-sim: --speed must be 0..24";
-        return false;
-      }
+      options.recordDemo = options.recordDemo || name == "--record-demo";
+    } else if (name == "--speed") {
+      if (!cli::NumberOption(kProgram, name, value, 0, kMaxSpeedMs, number, why)) return false;
       options.speedMs = int(number);
-    } else if (arg == "--lives") {
-      if (!ParseNumber(value, 1, 9, number)) {
-        error = "quarrion-sim: --lives must be 1..9";
-        return false;
-      }
+    } else if (name == "--lives") {
+      if (!cli::NumberOption(kProgram, name, value, 1, 9, number, why)) return false;
       options.lives = int(number);
-    } else if (arg == "--dump") {
+    } else if (name == "--dump") {
       if (value != "all" && value != "last") {
-        error = "quarrion-sim: --dump must be all or last";
+        why = "quarrion-sim: --dump must be all or last";
         return false;
       }
       options.dumpAll = value == "all";
-    } else if (arg == "--out") {
+    } else if (name == "--out") {
       options.out = value;
     } else {
-      error = "quarrion-sim: unknown option " + arg;
+      why = "quarrion-sim: unknown option " + name;
       return false;
     }
-  }
+    return true;
+  };
+  if (!cli::ReadArguments(args, kProgram, handlers, options.file, error)) return false;
+  const bool haveFile = !options.file.empty();
   const bool playing = options.playDemo >= 0;
   const bool cave = options.cave >= 0 && options.level >= 0;
   const bool wellFormed = haveFile && (playing ? options.cave < 0 && options.level < 0 && !options.haveKeys

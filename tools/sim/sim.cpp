@@ -1,27 +1,19 @@
 #include "tools/sim/sim.h"
 
-#include <charconv>
 #include <memory>
 #include <ostream>
 
 #include "core/cave_scan.h"
 #include "core/cave_set_file.h"
 #include "core/cave_start.h"
+#include "tools/sim/arguments.h"
 
 namespace quarrion::sim {
 namespace {
 
+constexpr const char* kProgram = "quarrion-sim";
 constexpr const char* kUsage =
     "usage: quarrion-sim FILE.qcv --cave K --level J [--keys KEYS] [--passes N] [--dump all|last]";
-
-bool ParseNumber(const std::string& text, long low, long high, long& value) {
-  long v = 0;
-  const char* end = text.data() + text.size();
-  const auto [ptr, ec] = std::from_chars(text.data(), end, v);
-  if (ec != std::errc{} || ptr != end || text.empty() || v < low || v > high) return false;
-  value = v;
-  return true;
-}
 
 // The sound and window calls have nowhere to go in a headless run; the keys come from KEYS.
 struct SilentShell : ShellHooks {};
@@ -30,66 +22,47 @@ struct SilentShell : ShellHooks {};
 
 bool ParseArguments(const std::vector<std::string>& args, SimOptions& options, std::string& error) {
   options = SimOptions{};
-  bool haveFile = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.rfind("--", 0) != 0) {
-      if (haveFile) {
-        error = "quarrion-sim: more than one cave set file given";
-        return false;
-      }
-      options.file = arg;
-      haveFile = true;
-      continue;
-    }
-    if (i + 1 >= args.size()) {
-      error = "quarrion-sim: " + arg + " needs a value";
-      return false;
-    }
-    const std::string& value = args[++i];
+  cli::ArgumentHandlers handlers;
+  handlers.onOption = [&options](const std::string& name, const std::string& value, std::string& why) {
     long number = 0;
-    if (arg == "--cave") {
-      if (!ParseNumber(value, 0, kCaveCount - 1, number)) {
-        error = "quarrion-sim: --cave must be 0..19";
-        return false;
-      }
+    if (name == "--cave") {
+      if (!cli::NumberOption(kProgram, name, value, 0, kCaveCount - 1, number, why)) return false;
       options.cave = int(number);
-    } else if (arg == "--level") {
-      if (!ParseNumber(value, 0, kLevelCount - 1, number)) {
-        error = "quarrion-sim: --level must be 0..4";
-        return false;
-      }
+    } else if (name == "--level") {
+      if (!cli::NumberOption(kProgram, name, value, 0, kLevelCount - 1, number, why)) return false;
       options.level = int(number);
-    } else if (arg == "--keys") {
-      KeyFlags keys;
-      for (char c : value) {
-        if (!KeyFlagsOf(c, keys)) {
-          error = "quarrion-sim: --keys takes only . U D L R u d l r F";
-          return false;
-        }
+    } else if (name == "--keys") {
+      if (!ValidKeys(value)) {
+        why = "quarrion-sim: --keys takes only . U D L R u d l r F";
+        return false;
       }
       options.keys = value;
-    } else if (arg == "--passes") {
-      if (!ParseNumber(value, 1, kMaxPasses, number)) {
-        error = "quarrion-sim: --passes must be 1.." + std::to_string(kMaxPasses);
-        return false;
-      }
-      options.passes = number;
-    } else if (arg == "--dump") {
+    } else if (name == "--passes") {
+      if (!cli::NumberOption(kProgram, name, value, 1, kMaxPasses, options.passes, why)) return false;
+    } else if (name == "--dump") {
       if (value != "all" && value != "last") {
-        error = "quarrion-sim: --dump must be all or last";
+        why = "quarrion-sim: --dump must be all or last";
         return false;
       }
       options.dumpAll = value == "all";
     } else {
-      error = "quarrion-sim: unknown option " + arg;
+      why = "quarrion-sim: unknown option " + name;
       return false;
     }
-  }
-  if (!haveFile || options.cave < 0 || options.level < 0) {
+    return true;
+  };
+  if (!cli::ReadArguments(args, kProgram, handlers, options.file, error)) return false;
+  if (options.file.empty() || options.cave < 0 || options.level < 0) {
     error = kUsage;
     return false;
   }
+  return true;
+}
+
+bool ValidKeys(const std::string& keys) {
+  KeyFlags flags;
+  for (char c : keys)
+    if (!KeyFlagsOf(c, flags)) return false;
   return true;
 }
 

@@ -25,6 +25,9 @@ struct SimOptions {
 // Reads the arguments after the program name; on failure fills error with a one-line message.
 bool ParseArguments(const std::vector<std::string>& args, SimOptions& options, std::string& error);
 
+// Whether every letter of keys is a key letter of the simulator.
+bool ValidKeys(const std::string& keys);
+
 // The pass count in force: --passes, else the length of the keys, else 1.
 long PassCount(const SimOptions& options);
 
