@@ -13,8 +13,8 @@ namespace {
 bool IsFirefly(uint8_t code) { return code >= FireflyLeft && code <= FireflyDown; }
 bool IsButterfly(uint8_t code) { return code >= ButterflyDownMoved && code <= ButterflyRight; }
 
-// What a falling object comes to rest on; everything not listed here and not handled
-// otherwise (transient codes, other falling objects) makes it wait in the air.
+// What a falling object comes to rest on. Codes neither listed here nor handled by a rule of
+// their own (transient codes, other falling objects, unknown codes) make it wait in the air.
 bool StopsFall(uint8_t code) {
   switch (code) {
     case Dirt:

@@ -13,8 +13,8 @@ enum class Dir : uint8_t { Right, Left, Down, Up };
 
 struct Step {
   int dx, dy;
-  uint8_t intoSpace;    // motion code at the destination; dirt adds 4, a diamond 8
-  bool aheadOfScan;     // right and down land on cells the scan visits later in this pass
+  uint8_t intoSpace;  // motion code at the destination; dirt adds 4, a diamond 8
+  bool aheadOfScan;   // right and down land on cells the scan visits later in this pass
 };
 
 constexpr Step kSteps[] = {{1, 0, 2, true}, {-1, 0, 3, false}, {0, 1, 1, true}, {0, -1, 4, false}};
@@ -26,7 +26,7 @@ constexpr uint8_t kAnimTapBlink = 10;
 constexpr uint8_t kAnimWalkLeft = 11;
 constexpr uint8_t kAnimWalkRight = 12;
 
-// The player leaves (x, y) for the neighbour in direction d.
+// The player leaves (x, y) for the neighbour one step away.
 void MovePlayer(GameState& game, int x, int y, const Step& step, uint8_t motion, uint8_t code) {
   Grids& g = game.grids;
   g.playfield(x, y) = Space;

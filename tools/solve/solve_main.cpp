@@ -3,24 +3,20 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/cave_set_file.h"
+#include "tools/sim/arguments.h"
 #include "tools/solve/level_play.h"
 #include "tools/solve/solver.h"
 
 namespace {
 
+constexpr const char* kProgram = "quarrion-solve";
 constexpr const char* kUsage =
     "usage: quarrion-solve FILE.qcv --cave K --level J [--max-simulations N] [--max-open N]\n"
-    "       [--max-passes N] [--weight W] [--diamond-cost C] [--keep-dirt] [--verbose]\n"
+    "       [--max-passes N] [--weight W] [--diamond-cost C] [--keep-dirt] [--count-diamonds] [--verbose]\n"
     "  K is 0..19 or a letter A..T, J is 0..4; prints one key letter per pass (. U D L R u d l r)";
-
-bool ParseLong(const std::string& text, long low, long high, long& value) {
-  if (text.empty() || text.size() > 10) return false;
-  char* end = nullptr;
-  value = std::strtol(text.c_str(), &end, 10);
-  return *end == '\0' && value >= low && value <= high;
-}
 
 }  // namespace
 
@@ -30,55 +26,47 @@ int main(int argc, char** argv) {
   long cave = -1;
   long level = -1;
   SolveLimits limits;
-  for (int i = 1; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--keep-dirt") {
-      limits.keepDirt = true;
-      continue;
-    }
-    if (arg == "--verbose") {
-      limits.verbose = true;
-      continue;
-    }
-    if (arg.rfind("--", 0) != 0) {
-      file = arg;
-      continue;
-    }
-    if (i + 1 >= argc) {
-      std::fprintf(stderr, "quarrion-solve: %s needs a value\n%s\n", arg.c_str(), kUsage);
-      return 2;
-    }
-    const std::string value = argv[++i];
+  cli::ArgumentHandlers handlers;
+  handlers.flags = {"--keep-dirt", "--count-diamonds", "--verbose"};
+  handlers.onFlag = [&limits](const std::string& flag) {
+    if (flag == "--keep-dirt") limits.keepDirt = true;
+    if (flag == "--count-diamonds") limits.countDiamondsOnly = true;
+    if (flag == "--verbose") limits.verbose = true;
+  };
+  handlers.onOption = [&](const std::string& name, const std::string& value, std::string& why) {
     long number = 0;
-    bool ok = true;
-    if (arg == "--cave") {
+    if (name == "--cave") {
       if (value.size() == 1 && value[0] >= 'A' && value[0] <= 'T') {
         cave = value[0] - 'A';
-      } else {
-        ok = ParseLong(value, 0, kCaveCount - 1, cave);
+        return true;
       }
-    } else if (arg == "--level") {
-      ok = ParseLong(value, 0, kLevelCount - 1, level);
-    } else if (arg == "--max-simulations") {
-      ok = ParseLong(value, 1, 2000000000L, limits.maxSimulations);
-    } else if (arg == "--max-open") {
-      ok = ParseLong(value, 1, 20000000L, limits.maxOpen);
-    } else if (arg == "--max-passes") {
-      ok = ParseLong(value, 1, 60000L, limits.maxPasses);
-    } else if (arg == "--diamond-cost") {
-      ok = ParseLong(value, 0, 1000, number);
+      return cli::NumberOption(kProgram, name, value, 0, kCaveCount - 1, cave, why);
+    }
+    if (name == "--level") return cli::NumberOption(kProgram, name, value, 0, kLevelCount - 1, level, why);
+    if (name == "--max-simulations")
+      return cli::NumberOption(kProgram, name, value, 1, 2000000000L, limits.maxSimulations, why);
+    if (name == "--max-open") return cli::NumberOption(kProgram, name, value, 1, 20000000L, limits.maxOpen, why);
+    if (name == "--max-passes") return cli::NumberOption(kProgram, name, value, 1, 60000L, limits.maxPasses, why);
+    if (name == "--diamond-cost") {
+      if (!cli::NumberOption(kProgram, name, value, 0, 1000, number, why)) return false;
       limits.diamondCost = int(number);
-    } else if (arg == "--weight") {
+      return true;
+    }
+    if (name == "--weight") {
       char* end = nullptr;
       limits.weight = std::strtod(value.c_str(), &end);
-      ok = *end == '\0' && limits.weight >= 0 && limits.weight <= 1000;
-    } else {
-      ok = false;
+      if (*end == '\0' && limits.weight >= 0 && limits.weight <= 1000) return true;
+      why = "quarrion-solve: --weight must be 0..1000";
+      return false;
     }
-    if (!ok) {
-      std::fprintf(stderr, "quarrion-solve: bad %s %s\n%s\n", arg.c_str(), value.c_str(), kUsage);
-      return 2;
-    }
+    why = "quarrion-solve: unknown option " + name;
+    return false;
+  };
+  std::string error;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  if (!cli::ReadArguments(args, kProgram, handlers, file, error)) {
+    std::fprintf(stderr, "%s\n%s\n", error.c_str(), kUsage);
+    return 2;
   }
   if (file.empty() || cave < 0 || level < 0) {
     std::fprintf(stderr, "%s\n", kUsage);

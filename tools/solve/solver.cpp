@@ -75,7 +75,7 @@ constexpr int kInfinity = 1 << 28;
 
 // What it costs to get through a cell on the way to a target: free cells one pass, things that
 // can be pushed, dropped or blown away more, steel never.
-int CellCost(uint8_t code, bool throughWalls) {
+int CellCost(uint8_t code, bool throughWalls, bool nearFirefly) {
   switch (code) {
     case Space: case Dirt: case Diamond: case DiamondFalling: case DiamondFallingMoved:
     case OutBox: case OutBoxOpen: case Player: case PlayerMoved: case InBox:
@@ -94,7 +94,8 @@ int CellCost(uint8_t code, bool throughWalls) {
       if (code >= ExplodeToSpace && code <= DiamondExplosion4) return 2;
       // brick, magic wall, slime, expanding walls, dummies: only an explosion opens them, so they
       // count only when there is no other way
-      return throughWalls ? 40 : kInfinity;
+      if (!throughWalls) return kInfinity;
+      return nearFirefly ? 8 : 40;  // a firefly beside a wall is a charge waiting for its boulder
   }
 }
 
@@ -114,6 +115,7 @@ class Estimator {
     const int remaining = int(g.params.diamondsNeeded) - int(g.play.diamondsCollected);
     const std::size_t from = Grid::Index(px, py);
     int available = 0;
+    MarkFireflies(g);
     starts_.clear();
     for (int x = 1; x <= kMapWidth; ++x) {
       for (int y = 1; y <= kMapHeight; ++y) {
@@ -139,6 +141,9 @@ class Estimator {
                     (y + 2 <= kMapHeight && g.grids.playfield(x, y + 2) == MagicWall))) {
           starts_.emplace_back(Grid::Index(x, y), 4);  // a diamond once it drops through the wall
           ++available;
+        } else if (code == Amoeba && g.play.amoebaCount < g.params.amoebaMaxSize) {
+          starts_.emplace_back(Grid::Index(x, y), 20);  // a diamond once the amoeba is shut in
+          ++available;
         }
       }
     }
@@ -149,6 +154,25 @@ class Estimator {
   }
 
  private:
+  void MarkFireflies(const GameState& g) {
+    nearFirefly_.fill(0);
+    constexpr int kReach = 3;
+    for (int x = 1; x <= kMapWidth; ++x) {
+      for (int y = 1; y <= kMapHeight; ++y) {
+        const uint8_t code = g.grids.playfield(x, y);
+        if (code < FireflyRightMoved || code > FireflyDown) continue;
+        for (int dx = -kReach; dx <= kReach; ++dx)
+          for (int dy = -kReach; dy <= kReach; ++dy) {
+            const int nx = x + dx;
+            const int ny = y + dy;
+            if (std::abs(dx) + std::abs(dy) > kReach || nx < 0 || nx >= kGridWidth || ny < 0 || ny >= kGridHeight)
+              continue;
+            nearFirefly_[Grid::Index(nx, ny)] = 1;
+          }
+      }
+    }
+  }
+
   // From the cell to the nearest start, around walls if there is a way, else through them.
   double Distance(const GameState& g, std::size_t from) {
     if (starts_.empty()) return 400;
@@ -189,9 +213,10 @@ class Estimator {
           const int nx = x + s[0];
           const int ny = y + s[1];
           if (nx < 1 || nx > kMapWidth || ny < 1 || ny > kMapHeight) continue;
-          const int cost = CellCost(g.grids.playfield(nx, ny), throughWalls);
+          const std::size_t next = Grid::Index(nx, ny);
+          const int cost = CellCost(g.grids.playfield(nx, ny), throughWalls, nearFirefly_[next] != 0);
           if (cost >= kInfinity) continue;
-          Push(Grid::Index(nx, ny), d + cost);
+          Push(next, d + cost);
         }
       }
       bucket.clear();
@@ -200,12 +225,13 @@ class Estimator {
   }
 
   std::array<int, kGridCells> dist_{};
+  std::array<uint8_t, kGridCells> nearFirefly_{};
   std::vector<std::pair<std::size_t, int>> starts_;
   std::array<std::vector<uint16_t>, 64> buckets_;
   int maxPushed_ = 0;
 };
 
-uint64_t StateKey(const GameState& g, bool keepDirt) {
+uint64_t StateKey(const GameState& g, bool keepDirt, bool keepDiamonds) {
   uint64_t h = 1469598103934665603ull;
   auto mix = [&h](uint64_t v) {
     h ^= v;
@@ -215,6 +241,8 @@ uint64_t StateKey(const GameState& g, bool keepDirt) {
     for (int y = 1; y <= kMapHeight; ++y) {
       uint8_t code = g.grids.playfield(x, y);
       if (!keepDirt && code == Dirt) code = Space;
+      // which diamonds are gone is told by the count alone, unless asked otherwise
+      if (!keepDiamonds && code == Diamond) code = Space;
       mix(code);
     }
   }
@@ -339,7 +367,7 @@ SolveResult Solve(const CaveSet& caves, int cave, int level, const SolveLimits& 
     return keys;
   };
 
-  const uint64_t rootLayout = StateKey(play.Game(), limits.keepDirt);
+  const uint64_t rootLayout = StateKey(play.Game(), limits.keepDirt, !limits.countDiamondsOnly);
   nodes.push_back({-1, 0, 0, 0, rootLayout});
   seen.insert(rootLayout);
   open.push({0.0, 0, storeSnap()});
@@ -376,7 +404,7 @@ SolveResult Solve(const CaveSet& caves, int cave, int level, const SolveLimits& 
         return result;
       }
       if (!passed || play.PlayerLost()) continue;
-      const uint64_t layout = StateKey(play.Game(), limits.keepDirt);
+      const uint64_t layout = StateKey(play.Game(), limits.keepDirt, !limits.countDiamondsOnly);
       const int stall = layout == parent.layout ? parent.stall + 1 : 0;
       if (stall > kMaxStall) continue;
       // the stall count tells repeated tries apart; a changed layout is known by itself

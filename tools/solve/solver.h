@@ -17,6 +17,7 @@ struct SolveLimits {
   double weight = 3.0;            // weight of the estimate against the passes so far
   int diamondCost = 10;           // estimated passes per diamond still to collect after the next
   bool keepDirt = false;          // tell states apart by their dirt as well
+  bool countDiamondsOnly = false; // tell states apart by the number of diamonds taken, not which
   bool verbose = false;
 };
 
