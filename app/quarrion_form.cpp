@@ -525,6 +525,8 @@ void TQuarrionForm::ToggleFullScreen() {
   const FullScreenLayout& layout = kFullScreen[zoom];
   screen_->SetFullScreenLayout(true, layout.displayWidth, layout.displayHeight, layout.x, layout.y);
   showFullScreen();
+  // without a window manager nobody moves the window to the corner of the display
+  if (QScreen* display = screen()) setGeometry(display->geometry());
 }
 
 void TQuarrionForm::EditorCave(int) {}
@@ -577,6 +579,7 @@ void TQuarrionForm::MusicNotify() {
 namespace quarrion {
 
 // QUARRION_SCRIPT="wait 3000; key Space; hold Right; wait 800; release Right; shot /tmp/a.png; quit"
+// (also "menu OBJECTNAME", "screen FILE" for the whole display, "close" for the dialog in front)
 // plays keys into the window and takes screenshots, so the game can be looked at without a person.
 void TQuarrionForm::RunScript() {
   const QString script = QProcessEnvironment::systemEnvironment().value("QUARRION_SCRIPT");
@@ -601,6 +604,19 @@ void TQuarrionForm::RunScript() {
       }
       if (verb == "shot") {
         grab().save(arg);
+        continue;
+      }
+      if (verb == "screen") {  // the whole display, dialogs included
+        if (QScreen* display = QGuiApplication::primaryScreen()) display->grabWindow(0).save(arg);
+        continue;
+      }
+      if (verb == "menu") {  // a menu command by its object name, as if clicked
+        const auto found = actions_.find(arg.toStdString());
+        if (found != actions_.end()) QTimer::singleShot(0, found->second, &QAction::trigger);
+        continue;
+      }
+      if (verb == "close") {  // the dialog in front, if any
+        if (QWidget* front = QApplication::activeModalWidget()) front->close();
         continue;
       }
       const QKeySequence sequence = QKeySequence::fromString(arg);
