@@ -16,5 +16,6 @@ build_and_test() {
 
 build_and_test build
 # The sanitizer build skips benchmarks: they prove nothing under instrumentation.
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  LSAN_OPTIONS=suppressions="$PWD/scripts/lsan.supp" \
   build_and_test build-asan -DQUARRION_SANITIZE=ON -DQUARRION_BENCHMARKS=OFF
