@@ -16,6 +16,7 @@ constexpr const char* kProgram = "quarrion-solve";
 constexpr const char* kUsage =
     "usage: quarrion-solve FILE.qcv --cave K --level J [--max-simulations N] [--max-open N]\n"
     "       [--max-passes N] [--weight W] [--diamond-cost C] [--keep-dirt] [--count-diamonds] [--verbose]\n"
+    "       or FILE.qcv --cave K --level J --verify KEYS: says whether KEYS reach the exit on their last pass\n"
     "  K is 0..19 or a letter A..T, J is 0..4; prints one key letter per pass (. U D L R u d l r)";
 
 }  // namespace
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   long cave = -1;
   long level = -1;
   SolveLimits limits;
+  std::string verify;
   cli::ArgumentHandlers handlers;
   handlers.flags = {"--keep-dirt", "--count-diamonds", "--verbose"};
   handlers.onFlag = [&limits](const std::string& flag) {
@@ -41,6 +43,10 @@ int main(int argc, char** argv) {
         return true;
       }
       return cli::NumberOption(kProgram, name, value, 0, kCaveCount - 1, cave, why);
+    }
+    if (name == "--verify") {
+      verify = value;
+      return true;
     }
     if (name == "--level") return cli::NumberOption(kProgram, name, value, 0, kLevelCount - 1, level, why);
     if (name == "--max-simulations")
@@ -76,6 +82,13 @@ int main(int argc, char** argv) {
   if (!ReadCaveSetFile(file, *caves)) {
     std::fprintf(stderr, "quarrion-solve: cannot read a cave set from %s\n", file.c_str());
     return 2;
+  }
+  if (!verify.empty()) {
+    long passes = 0;
+    const bool reached = SolutionReachesExit(*caves, int(cave), int(level), verify, &passes);
+    const bool exact = reached && passes == long(verify.size());
+    std::printf("%s\n", exact ? "exit" : reached ? "exit before the keys end" : "no exit");
+    return exact ? 0 : 1;
   }
   const SolveResult result = Solve(*caves, int(cave), int(level), limits);
   if (!result.found) {

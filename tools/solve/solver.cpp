@@ -147,6 +147,7 @@ class Estimator {
         }
       }
     }
+    AddSlimeSources(g, available);
     d += Distance(g, from);
     d += double(remaining - 1) * limits.diamondCost;
     if (remaining > available) d += double(remaining - available) * 40.0;
@@ -154,6 +155,35 @@ class Estimator {
   }
 
  private:
+  // What rests on slime seeps through once the cell below is free: diamonds come out under the
+  // slime, boulders that then fall into an awake magic wall come out as diamonds under it.
+  void AddSlimeSources(const GameState& g, int& available) {
+    for (int x = 1; x <= kMapWidth; ++x) {
+      for (int y = 2; y < kMapHeight; ++y) {
+        if (g.grids.playfield(x, y) != Slime) continue;
+        int diamonds = 0;
+        int boulders = 0;
+        for (int up = y - 1; up >= 1; --up) {
+          const uint8_t code = g.grids.playfield(x, up);
+          if (code == Diamond) ++diamonds;
+          else if (code == Boulder) ++boulders;
+          else break;
+        }
+        if (diamonds > 0) {
+          starts_.emplace_back(Grid::Index(x, y + 1), 10);
+          available += diamonds;
+        }
+        if (boulders == 0 || g.play.magicWallState == 2) continue;
+        for (int down = y + 1; down <= std::min(y + 3, kMapHeight - 1); ++down) {
+          if (g.grids.playfield(x, down) != MagicWall) continue;
+          starts_.emplace_back(Grid::Index(x, down + 1), 14);
+          available += boulders;
+          break;
+        }
+      }
+    }
+  }
+
   void MarkFireflies(const GameState& g) {
     nearFirefly_.fill(0);
     constexpr int kReach = 3;
