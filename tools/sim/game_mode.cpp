@@ -240,11 +240,8 @@ int GameModeMain(const std::vector<std::string>& args, std::ostream& out, std::o
     err << error << '\n';
     return 2;
   }
-  auto game = std::make_unique<GameState>();
-  if (!ReadCaveSetFile(options.file, game->caves)) {
-    err << "quarrion-sim: cannot read a cave set from " << options.file << '\n';
-    return 2;
-  }
+  std::unique_ptr<GameState> game = LoadGame(options.file, err);
+  if (!game) return 2;
   GameEnd end;
   if (!RunGame(options, *game, out, end, error)) {
     err << error << '\n';

@@ -105,6 +105,13 @@ void RunPasses(const SimOptions& options, GameState& game, std::ostream& out) {
   }
 }
 
+std::unique_ptr<GameState> LoadGame(const std::string& file, std::ostream& err) {
+  auto game = std::make_unique<GameState>();
+  if (ReadCaveSetFile(file, game->caves)) return game;
+  err << "quarrion-sim: cannot read a cave set from " << file << '\n';
+  return nullptr;
+}
+
 int SimMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   SimOptions options;
   std::string error;
@@ -112,11 +119,8 @@ int SimMain(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     err << error << '\n';
     return 2;
   }
-  auto game = std::make_unique<GameState>();
-  if (!ReadCaveSetFile(options.file, game->caves)) {
-    err << "quarrion-sim: cannot read a cave set from " << options.file << '\n';
-    return 2;
-  }
+  std::unique_ptr<GameState> game = LoadGame(options.file, err);
+  if (!game) return 2;
   RunPasses(options, *game, out);
   return 0;
 }

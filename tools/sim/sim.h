@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,9 @@ void DumpPass(const GameState& game, long pass, std::ostream& out);
 
 // Starts the cave as play does and runs the passes, printing as asked.
 void RunPasses(const SimOptions& options, GameState& game, std::ostream& out);
+
+// A fresh game state holding the cave set read from file, or null after a one-line message.
+std::unique_ptr<GameState> LoadGame(const std::string& file, std::ostream& err);
 
 // The whole program: returns the exit status (0, or 2 for bad arguments or a refused file).
 int SimMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
