@@ -114,7 +114,6 @@ class Estimator {
   double Estimate(const GameState& g, const SolveLimits& limits, int px, int py) {
     const int remaining = int(g.params.diamondsNeeded) - int(g.play.diamondsCollected);
     const std::size_t from = Grid::Index(px, py);
-    int available = 0;
     MarkFireflies(g);
     starts_.clear();
     for (int x = 1; x <= kMapWidth; ++x) {
@@ -127,37 +126,72 @@ class Estimator {
     double d = Distance(g, from);
     if (remaining <= 0) return d;
     starts_.clear();
+    yields_.clear();
     for (int x = 1; x <= kMapWidth; ++x) {
       for (int y = 1; y <= kMapHeight; ++y) {
         const uint8_t code = g.grids.playfield(x, y);
         if (IsDiamondSource(code)) {
-          starts_.emplace_back(Grid::Index(x, y), 0);
-          ++available;
+          AddSource(Grid::Index(x, y), 0, 1);
         } else if (IsButterfly(code)) {
-          starts_.emplace_back(Grid::Index(x, y), 12);  // nine diamonds once something falls on it
-          available += 9;
+          AddSource(Grid::Index(x, y), 12, 9);  // nine diamonds once something falls on it
         } else if (code == Boulder && g.play.magicWallState != 2 &&
                    (g.grids.playfield(x, y + 1) == MagicWall ||
                     (y + 2 <= kMapHeight && g.grids.playfield(x, y + 2) == MagicWall))) {
-          starts_.emplace_back(Grid::Index(x, y), 4);  // a diamond once it drops through the wall
-          ++available;
+          AddSource(Grid::Index(x, y), 4, 1);  // a diamond once it drops through the wall
         } else if (code == Amoeba && g.play.amoebaCount < g.params.amoebaMaxSize) {
-          starts_.emplace_back(Grid::Index(x, y), 20);  // a diamond once the amoeba is shut in
-          ++available;
+          AddSource(Grid::Index(x, y), 20, 1);  // a diamond once the amoeba is shut in
         }
       }
     }
-    AddSlimeSources(g, available);
+    AddSlimeSources(g);
     d += Distance(g, from);
     d += double(remaining - 1) * limits.diamondCost;
-    if (remaining > available) d += double(remaining - available) * 40.0;
+    // diamonds that cannot be reached from here without blasting count heavily: a state shut
+    // off from what it still needs (a one-way road taken too early) sinks below the others
+    const int reachable = ReachableYield(g, from);
+    if (remaining > reachable) d += double(remaining - reachable) * 40.0;
     return d;
   }
 
  private:
+  void AddSource(std::size_t cell, int startCost, int yield) {
+    starts_.emplace_back(cell, startCost);
+    yields_.push_back(yield);
+  }
+
+  // Diamonds of the sources on or beside the cells the player can get to without blasting.
+  int ReachableYield(const GameState& g, std::size_t from) {
+    reached_.fill(0);
+    flood_.clear();
+    flood_.push_back(uint16_t(from));
+    reached_[from] = 1;
+    for (std::size_t i = 0; i < flood_.size(); ++i) {
+      const int x = flood_[i] / kGridHeight;
+      const int y = flood_[i] % kGridHeight;
+      static constexpr std::array<std::array<int, 2>, 4> kSteps = {{{1, 0}, {-1, 0}, {0, 1}, {0, -1}}};
+      for (const auto& step : kSteps) {
+        const int nx = x + step[0];
+        const int ny = y + step[1];
+        if (nx < 1 || nx > kMapWidth || ny < 1 || ny > kMapHeight) continue;
+        const std::size_t next = Grid::Index(nx, ny);
+        if (reached_[next] != 0 || CellCost(g.grids.playfield(nx, ny), false, false) >= kInfinity) continue;
+        reached_[next] = 1;
+        flood_.push_back(uint16_t(next));
+      }
+    }
+    int yield = 0;
+    for (std::size_t i = 0; i < starts_.size(); ++i) {
+      const std::size_t cell = starts_[i].first;
+      const bool near = reached_[cell] != 0 || reached_[cell - 1] != 0 || reached_[cell + 1] != 0 ||
+                        reached_[cell - kGridHeight] != 0 || reached_[cell + kGridHeight] != 0;
+      if (near) yield += yields_[i];
+    }
+    return yield;
+  }
+
   // What rests on slime seeps through once the cell below is free: diamonds come out under the
   // slime, boulders that then fall into an awake magic wall come out as diamonds under it.
-  void AddSlimeSources(const GameState& g, int& available) {
+  void AddSlimeSources(const GameState& g) {
     for (int x = 1; x <= kMapWidth; ++x) {
       for (int y = 2; y < kMapHeight; ++y) {
         if (g.grids.playfield(x, y) != Slime) continue;
@@ -170,14 +204,12 @@ class Estimator {
           else break;
         }
         if (diamonds > 0) {
-          starts_.emplace_back(Grid::Index(x, y + 1), 10);
-          available += diamonds;
+          AddSource(Grid::Index(x, y + 1), 10, diamonds);
         }
         if (boulders == 0 || g.play.magicWallState == 2) continue;
         for (int down = y + 1; down <= std::min(y + 3, kMapHeight - 1); ++down) {
           if (g.grids.playfield(x, down) != MagicWall) continue;
-          starts_.emplace_back(Grid::Index(x, down + 1), 14);
-          available += boulders;
+          AddSource(Grid::Index(x, down + 1), 14, boulders);
           break;
         }
       }
@@ -257,6 +289,9 @@ class Estimator {
   std::array<int, kGridCells> dist_{};
   std::array<uint8_t, kGridCells> nearFirefly_{};
   std::vector<std::pair<std::size_t, int>> starts_;
+  std::vector<int> yields_;
+  std::array<uint8_t, kGridCells> reached_{};
+  std::vector<uint16_t> flood_;
   std::array<std::vector<uint16_t>, 64> buckets_;
   int maxPushed_ = 0;
 };
