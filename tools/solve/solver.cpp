@@ -106,6 +106,20 @@ bool IsDiamondSource(uint8_t code) {
 
 bool IsButterfly(uint8_t code) { return code >= ButterflyDownMoved && code <= ButterflyRight; }
 
+// Calls visit(cell, code) for the four neighbours of a cell that lie inside the map.
+template <typename Visit>
+void ForEachNeighbour(std::size_t cell, Visit visit, const GameState& g) {
+  static constexpr std::array<std::array<int, 2>, 4> kSteps = {{{1, 0}, {-1, 0}, {0, 1}, {0, -1}}};
+  const int x = int(cell) / kGridHeight;
+  const int y = int(cell) % kGridHeight;
+  for (const auto& step : kSteps) {
+    const int nx = x + step[0];
+    const int ny = y + step[1];
+    if (nx < 1 || nx > kMapWidth || ny < 1 || ny > kMapHeight) continue;
+    visit(Grid::Index(nx, ny), g.grids.playfield(nx, ny));
+  }
+}
+
 class Estimator {
  public:
   // Passes still needed from this state, roughly: the way to the nearest diamond, a share for
@@ -166,18 +180,11 @@ class Estimator {
     flood_.push_back(uint16_t(from));
     reached_[from] = 1;
     for (std::size_t i = 0; i < flood_.size(); ++i) {
-      const int x = flood_[i] / kGridHeight;
-      const int y = flood_[i] % kGridHeight;
-      static constexpr std::array<std::array<int, 2>, 4> kSteps = {{{1, 0}, {-1, 0}, {0, 1}, {0, -1}}};
-      for (const auto& step : kSteps) {
-        const int nx = x + step[0];
-        const int ny = y + step[1];
-        if (nx < 1 || nx > kMapWidth || ny < 1 || ny > kMapHeight) continue;
-        const std::size_t next = Grid::Index(nx, ny);
-        if (reached_[next] != 0 || CellCost(g.grids.playfield(nx, ny), false, false) >= kInfinity) continue;
+      ForEachNeighbour(flood_[i], [&](std::size_t next, uint8_t code) {
+        if (reached_[next] != 0 || CellCost(code, false, false) >= kInfinity) return;
         reached_[next] = 1;
         flood_.push_back(uint16_t(next));
-      }
+      }, g);
     }
     int yield = 0;
     for (std::size_t i = 0; i < starts_.size(); ++i) {
@@ -268,18 +275,10 @@ class Estimator {
       // every cost is at least one, so nothing lands in the bucket being emptied
       for (uint16_t c : bucket) {
         if (dist_[c] != d) continue;
-        const int x = c / kGridHeight;
-        const int y = c % kGridHeight;
-        static constexpr std::array<std::array<int, 2>, 4> kSteps = {{{1, 0}, {-1, 0}, {0, 1}, {0, -1}}};
-        for (const auto& s : kSteps) {
-          const int nx = x + s[0];
-          const int ny = y + s[1];
-          if (nx < 1 || nx > kMapWidth || ny < 1 || ny > kMapHeight) continue;
-          const std::size_t next = Grid::Index(nx, ny);
-          const int cost = CellCost(g.grids.playfield(nx, ny), throughWalls, nearFirefly_[next] != 0);
-          if (cost >= kInfinity) continue;
-          Push(next, d + cost);
-        }
+        ForEachNeighbour(c, [&](std::size_t next, uint8_t code) {
+          const int cost = CellCost(code, throughWalls, nearFirefly_[next] != 0);
+          if (cost < kInfinity) Push(next, d + cost);
+        }, g);
       }
       bucket.clear();
       ++d;
