@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     if (name == "--weight") {
       char* end = nullptr;
       limits.weight = std::strtod(value.c_str(), &end);
-      if (*end == '\0' && limits.weight >= 0 && limits.weight <= 1000) return true;
+      if (!value.empty() && *end == '\0' && limits.weight >= 0 && limits.weight <= 1000) return true;
       why = "quarrion-solve: --weight must be 0..1000";
       return false;
     }
