@@ -122,6 +122,10 @@ LanguageView ApplyLanguage(int language, bool editorActive) {
       text.text = Text(text.entry, shown);
     }
   }
+  // the Edit menu is the editor's own addition: its texts come from outside the table
+  view.texts.push_back({"EditMenu", kCaption, -1, EditText(EditMenuText::Menu, shown)});
+  view.texts.push_back({"EditMenu_Undo", kCaption, -1, EditText(EditMenuText::Undo, shown)});
+  view.texts.push_back({"EditMenu_Redo", kCaption, -1, EditText(EditMenuText::Redo, shown)});
   view.languageItems = {{{"OptionsMenu_Language_English", LanguageName(0), shown == 0},
                          {"OptionsMenu_Language_Deutsch", LanguageName(1), shown == 1},
                          {"OptionsMenu_Language_Polski", LanguageName(2), shown == 2}}};

@@ -7,12 +7,16 @@
 #include <QKeySequence>
 #include <QProcessEnvironment>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <QAbstractButton>
+#include <QVBoxLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <filesystem>
 
 #include "app/dialogs.h"
+#include "app/editor_panel.h"
 #include "app/language.h"
 #include "app/media/pack.h"
 #include "app/texts.h"
@@ -22,6 +26,8 @@
 #include "core/game_clock.h"
 #include "core/game_flow.h"
 #include "core/game_phases.h"
+#include "editor/editor_session.h"
+#include "editor/editor_view.h"
 #include "view/camera.h"
 #include "view/game_frame.h"
 #include "view/title_screen.h"
@@ -96,10 +102,19 @@ TQuarrionForm::TQuarrionForm(std::string programFolder, std::vector<std::string>
   setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setFocusPolicy(Qt::StrongFocus);
-  screen_ = new ScreenWidget(this);
+  client_ = new QWidget(this);
+  client_->setObjectName("ClientArea");
+  auto* clientLayout = new QVBoxLayout(client_);
+  clientLayout->setContentsMargins(0, 0, 0, 0);
+  clientLayout->setSpacing(0);
+  screen_ = new ScreenWidget(client_);
+  screen_->setObjectName("DXDraw");
   screen_->SetSurface(&surface);
   surface.SetWidget(screen_);
-  setCentralWidget(screen_);
+  // the panel's controls lie at fixed places below the surface, outside the layout
+  clientLayout->addWidget(screen_, 0, Qt::AlignLeft | Qt::AlignTop);
+  clientLayout->addStretch(1);
+  setCentralWidget(client_);
   connect(screen_, &ScreenWidget::DoubleClicked, this, [this] { ToggleFullScreen(); });
   frameTimer.SetTick([this] { GameTimer(); });
   frameTimer.SetInterval(160);
@@ -108,7 +123,12 @@ TQuarrionForm::TQuarrionForm(std::string programFolder, std::vector<std::string>
   midiService_.setInterval(50);
   connect(&midiService_, &QTimer::timeout, this, [this] { midi.Service(); });
   midi.SetNotify([this] { MusicNotify(); });
+  connect(screen_, &ScreenWidget::MousePressed, this, &TQuarrionForm::EditorMouseDown);
+  connect(screen_, &ScreenWidget::MouseMoved, this, &TQuarrionForm::EditorMouseMove);
+  connect(screen_, &ScreenWidget::MouseReleased, this, &TQuarrionForm::EditorMouseUp);
   CreateMenus();
+  CreateEditorPanel();
+  CreatePopups();
 }
 
 TQuarrionForm::~TQuarrionForm() {
@@ -139,30 +159,29 @@ void TQuarrionForm::CreateMenus() {
   AddAction(GameMenu, "PlayDemo1", &TQuarrionForm::PlayDemo);
   AddAction(GameMenu, "RecordDemo1", &TQuarrionForm::RecordDemo);
   GameMenu->addSeparator();
-  AddAction(GameMenu, "GameMenu_CavesEditor", nullptr);
+  AddAction(GameMenu, "GameMenu_CavesEditor", &TQuarrionForm::Editor);
   AddAction(GameMenu, "GameMenu_New", nullptr);
   AddAction(GameMenu, "GameMenu_LoadCaves", nullptr);
   AddAction(GameMenu, "GameMenu_SaveCaves", nullptr);
   AddAction(GameMenu, "GameMenu_SaveCavesAs", nullptr);
   GameMenu->addSeparator();
   AddAction(GameMenu, "GameMenu_Exit", nullptr);
-  connect(Action("GameMenu_New"), &QAction::triggered, this, [this] {
-    auto c = CaveSetContext();
-    NewCaveSetCommand(c);
-  });
-  connect(Action("GameMenu_LoadCaves"), &QAction::triggered, this, [this] {
-    auto c = CaveSetContext();
-    LoadCaveSetCommand(c);
-  });
-  connect(Action("GameMenu_SaveCaves"), &QAction::triggered, this, [this] {
-    auto c = CaveSetContext();
-    SaveCaveSetCommand(c);
-  });
-  connect(Action("GameMenu_SaveCavesAs"), &QAction::triggered, this, [this] {
-    auto c = CaveSetContext();
-    SaveCaveSetAsCommand(c);
-  });
-  connect(Action("GameMenu_Exit"), &QAction::triggered, this, [this] { close(); });
+  connect(Action("GameMenu_New"), &QAction::triggered, this, [this] { RunCaveSetCommand(NewCaveSetCommand); });
+  connect(Action("GameMenu_LoadCaves"), &QAction::triggered, this, [this] { RunCaveSetCommand(LoadCaveSetCommand); });
+  connect(Action("GameMenu_SaveCaves"), &QAction::triggered, this, [this] { RunCaveSetCommand(SaveCaveSetCommand); });
+  connect(Action("GameMenu_SaveCavesAs"), &QAction::triggered, this,
+          [this] { RunCaveSetCommand(SaveCaveSetAsCommand); });
+  connect(Action("GameMenu_Exit"), &QAction::triggered, this, [this] { ExitCommand(); });
+
+  // the editor's own menu, shown only while the editor is open
+  EditMenu = menuBar()->addMenu("Edit");
+  EditMenu->setObjectName("EditMenu");
+  EditMenu->menuAction()->setVisible(false);
+  QAction* undo = AddAction(EditMenu, "EditMenu_Undo", &TQuarrionForm::EditorUndo);
+  undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QAction* redo = AddAction(EditMenu, "EditMenu_Redo", &TQuarrionForm::EditorRedo);
+  redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+  connect(EditMenu, &QMenu::aboutToShow, this, [this] { UpdateUndoActions(); });
 
   OptionsMenu = menuBar()->addMenu("Options");
   OptionsMenu->setObjectName("OptionsMenu");
@@ -214,12 +233,21 @@ void TQuarrionForm::ApplyLanguage() {
       GameMenu->setTitle(Qs(text.text));
     } else if (name == "OptionsMenu") {
       OptionsMenu->setTitle(Qs(text.text));
+    } else if (name == "EditMenu") {
+      EditMenu->setTitle(Qs(text.text));
     } else if (name == "HelpMenu") {
       HelpMenu->setTitle(Qs(text.text));
       if (QAction* help = Action("HelpMenu_Help")) help->setText(Qs(text.text));
     } else if (QAction* action = Action(name.c_str())) {
       action->setText(Qs(text.text));
+    } else if (QWidget* control = panel_ != nullptr ? panel_->Control(name) : nullptr) {
+      if (auto* label = qobject_cast<QLabel*>(control)) label->setText(Qs(text.text));
+      if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText(Qs(text.text));
     }
+  }
+  for (const ControlText& text : texts.texts) {
+    if (text.property != TextProperty::Hint || panel_ == nullptr) continue;
+    if (QWidget* control = panel_->Control(std::string(text.control))) control->setToolTip(Qs(text.text));
   }
   for (const LanguageItem& item : texts.languageItems) {
     if (QAction* action = Action(std::string(item.control).c_str())) {
@@ -254,7 +282,7 @@ bool TQuarrionForm::Creation() {
   game->random.SetState(Random::kStartState);
   view = ViewState{};
   s.idleCounter = 24;
-  paletteIndex_ = -1;
+  editor_->paletteIndex = kNoPalette;
   s.titleIntro = 1;
   s.phase = 0;
 
@@ -343,6 +371,7 @@ void TQuarrionForm::LoadGraphicsForZoom() {
   surface.Resize(geometry.width, geometry.height);
   if (!fullScreen_) {
     screen_->setFixedSize(geometry.width, geometry.height);
+    client_->setFixedSize(geometry.width, geometry.height);
     adjustSize();
     setFixedSize(sizeHint());
   } else {
@@ -370,7 +399,8 @@ void TQuarrionForm::GameTimer() {
       quarrion::Game(*game, *this);
       return;
     case 2:
-      return;  // the editor view draws itself
+      DrawEditorView(*game, *editor_, media);
+      return;
     default:
       surface.Fill(0);
       DrawTitleScreen(*game, view, media);
@@ -427,9 +457,10 @@ void TQuarrionForm::EnableStartStopMenus() {
 
 void TQuarrionForm::keyPressEvent(QKeyEvent* event) {
   input.KeyEvent(event->key(), true);
+  if (event == forwardedKey_) return;  // a panel control handed it over already
   const int key = VirtualKeyOf(event->key());
   if (key == 0) return;
-  KeyContext context{*game, *this, *this, paletteIndex_};
+  KeyContext context{*game, *this, *this, editor_->paletteIndex};
   FormKeyDown(context, key, (event->modifiers() & Qt::ShiftModifier) != 0,
               (event->modifiers() & Qt::AltModifier) != 0);
 }
@@ -481,6 +512,8 @@ void TQuarrionForm::Load() {
 void TQuarrionForm::RecordDemo() {
   if (!game->caveSet.caveSetLoaded) return;
   RecordDemoCommand(*game, *this);
+  // a recording made in the editor changes the set outside the undo steps
+  if (game->play.editorActive) NoteSetSavedOrChanged(*editor_);
 }
 
 void TQuarrionForm::PlayDemo() {
@@ -529,8 +562,6 @@ void TQuarrionForm::ToggleFullScreen() {
   if (QScreen* display = screen()) setGeometry(display->geometry());
 }
 
-void TQuarrionForm::EditorCave(int) {}
-void TQuarrionForm::EditorLevel(int) {}
 
 CaveSetCommandContext TQuarrionForm::CaveSetContext() {
   return CaveSetCommandContext{*game, *this, *this, programFolder_ + "Levels"};

@@ -3,6 +3,7 @@
 #pragma once
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -13,17 +14,21 @@
 #include "app/qt_media.h"
 #include "app/sdl_audio.h"
 #include "core/cave_set_commands.h"
+#include "editor/drawing_tools.h"
+#include "editor/editor_state.h"
 #include "view/key_commands.h"
 #include "view/view_state.h"
 
 class QAction;
 class QMenu;
+class QString;
 
 namespace quarrion {
 
 class TGameSpeedForm;
 class THelpForm;
 class TAdvancedOptionsForm;
+class EditorPanelControls;
 
 // What the window owns before its shell base is built: the game state and the six media parts.
 struct FormParts {
@@ -53,6 +58,19 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void CreateDialogs();
 
   GameState& Game() { return *game; }
+  EditorState& EditorModel() { return *editor_; }
+  EditorPanelControls& Panel() { return *panel_; }
+  // Opens the editor (the Caves Editor command, and the return from every cave test).
+  void Editor();
+  // The editor's Yes/No questions go here instead of a message box (for tests).
+  using QuestionAnswerer = std::function<bool(const QString& text, const QString& caption)>;
+  void SetQuestionAnswerer(QuestionAnswerer answerer) { askQuestion_ = std::move(answerer); }
+  // The editor's mouse on the drawing surface, in surface pixels (buttons 1 left, 2 right, 3 middle).
+  void EditorMouseDown(int button, int x, int y);
+  void EditorMouseMove(int heldButtons, int x, int y);
+  void EditorMouseUp(int button, int x, int y);
+  // A panel button by its name, as if clicked.
+  void ClickPanelButton(const std::string& name);
   bool GameClockRunning() const { return Timer_GameClock.isActive(); }
   bool FrameTimerEnabled() const { return frameTimer.Enabled(); }
 
@@ -60,6 +78,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // ticks
@@ -74,8 +93,13 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void PlayLoopedSound(int item) override;
   bool IsMuted() const override { return Shell().muted != 0; }
   void ReturnToTitle() override;
+  void StoreEditorFields() override;
+  void LoadEditorFields() override;
+  void ShowCaveLevel() override;
+  void HideEditorControls() override;
+  void ReturnToEditor() override { Editor(); }
   void SetCaption(const std::string& caption) override;
-  void SetPaletteIndex(int index) override { paletteIndex_ = int16_t(index); }
+  void SetPaletteIndex(int index) override { editor_->paletteIndex = int16_t(index); }
   void EnableDemoMenus() override;
   void EnableStartStopMenus() override;
   void LoadGraphicsForZoom() override;
@@ -94,6 +118,24 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void PlayDemo();
   void EditorCave(int delta) override;
   void EditorLevel(int delta) override;
+
+  // the editor
+  void CreateEditorPanel();
+  void CreatePopups();
+  void LeaveEditor();
+  void ExitCommand();
+  void SetGameMenuForEditor(bool editor);
+  void PanelArrow(int field, int delta);
+  void OpenPopup(const PopupRequest& request);
+  void PopupChosen(PopupItem item);
+  bool AskEditorQuestion(int entry);
+  void FocusTestCave();
+  void ShowPanelTexts();
+  void EditorUndo();
+  void EditorRedo();
+  void UpdateUndoActions();
+  void RunCaveSetCommand(void (*command)(CaveSetCommandContext&));
+  bool LoadEditorImages();
 
   // CaveSetDialogs
   std::optional<std::string> ChooseFileToOpen(const std::string& initialFolder) override;
@@ -116,7 +158,11 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   std::string programFolder_;
   std::vector<std::string> arguments_;
   Config config_;
-  int16_t paletteIndex_ = -1;
+  std::unique_ptr<EditorState> editor_ = std::make_unique<EditorState>();
+  EditorPanelControls* panel_ = nullptr;
+  QWidget* client_ = nullptr;  // the surface and, in the editor, the panel below it
+  QuestionAnswerer askQuestion_;
+  const QKeyEvent* forwardedKey_ = nullptr;  // a panel key already handed to the key handler
   bool fullScreen_ = false;
   QRect windowedGeometry_;
   ScreenWidget* screen_ = nullptr;
@@ -127,6 +173,10 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   QMenu* HelpMenu = nullptr;
   QMenu* Menu_Zoom = nullptr;
   QMenu* OptionsMenu_Language = nullptr;
+  QMenu* EditMenu = nullptr;
+  QMenu* PopupMenu_Flies = nullptr;
+  QMenu* PopupMenu_StoneDiamond = nullptr;
+  QMenu* PopupMenu_ExWalls = nullptr;
   std::map<std::string, QAction*> actions_;
   TGameSpeedForm* speedForm_ = nullptr;
   THelpForm* helpForm_ = nullptr;

@@ -359,4 +359,14 @@ const std::string& HelpText(int language) {
   return memos[KnownLanguage(language)];
 }
 
+std::string_view EditText(EditMenuText text, int language) {
+  static constexpr std::string_view kTexts[3][3] = {
+      {"Edit", "Bearbeiten", "Edycja"},
+      {"Undo", "Rückgängig", "Cofnij"},
+      {"Redo", "Wiederholen", "Ponów"},
+  };
+  const int shown = language >= 0 && language < kLanguageCount ? language : 0;
+  return kTexts[int(text)][shown];
+}
+
 }  // namespace quarrion

@@ -40,6 +40,10 @@ inline constexpr std::string_view kDemoRadioCaption = "Demo";           // DRadi
 inline constexpr std::string_view kOkButton = "OK";
 inline constexpr std::string_view kHelpTitle = "     Q U A R R I O N";
 
+// The editor's Edit menu and its two items, which the language table does not hold.
+enum class EditMenuText { Menu, Undo, Redo };
+std::string_view EditText(EditMenuText text, int language);
+
 // Caption of a language's own menu item: "English", "Deutsch", "Polski"; unknown reads as English.
 std::string_view LanguageName(int language);
 

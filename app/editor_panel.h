@@ -1,0 +1,77 @@
+// The editor panel below the drawing surface: the property and generator edits with their
+// up-downs, the navigation and command buttons, the cave/level label and the Demo indicator,
+// each at its place in the 800 × 530 client area. The window owns the panel and hears from it
+// through callbacks; the texts live in the editor model and are shown here.
+#pragma once
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "editor/editor_fields.h"
+#include "editor/editor_state.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+namespace quarrion {
+
+// Two arrows bound to an edit: left/right when horizontal, up/down when vertical.
+class UpDownButtons : public QWidget {
+  Q_OBJECT
+ public:
+  UpDownButtons(QWidget* parent, bool horizontal, std::function<void(int delta)> onArrow);
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  bool horizontal_;
+  QToolButton* less_;
+  QToolButton* more_;
+};
+
+class EditorPanelControls {
+ public:
+  struct Callbacks {
+    std::function<void(int field, const std::string& text)> edited;  // typed into an edit
+    std::function<void(int field, int delta)> arrow;                  // an up-down pressed
+    std::function<void(const std::string& button)> clicked;           // a button by its name
+  };
+  EditorPanelControls(QWidget* parent, Callbacks callbacks);
+
+  // Every control of the panel by its name, for texts, key forwarding and tests.
+  QWidget* Control(const std::string& name) const;
+  const std::map<std::string, QWidget*>& Controls() const { return controls_; }
+  // The controls whose key presses also reach the window's key handler.
+  std::vector<QWidget*> KeyForwarding() const;
+
+  // The panel texts as the model holds them.
+  void ShowTexts(const EditorPanel& panel);
+  void ShowCaveLevel(const CaveLevelLabel& label);
+  // Shown and enabled in the editor; hidden and disabled otherwise.
+  void SetActive(bool active);
+
+  QPushButton* TestCaveButton() const { return testCave_; }
+  QRadioButton* DemoRadio() const { return demo_; }
+
+ private:
+  QPushButton* AddButton(const char* name, int x, int y, int w, int h, bool forwardsKeys);
+  Callbacks callbacks_;
+  QWidget* parent_;
+  std::map<std::string, QWidget*> controls_;
+  std::vector<QWidget*> keyForwarding_;
+  std::array<QLineEdit*, kPanelFieldCount> edits_{};
+  std::array<QString, kPanelFieldCount> lastTexts_;
+  QLabel* caveLevel_ = nullptr;
+  QRadioButton* demo_ = nullptr;
+  QPushButton* testCave_ = nullptr;
+};
+
+}  // namespace quarrion
