@@ -457,7 +457,6 @@ void TQuarrionForm::EnableStartStopMenus() {
 
 void TQuarrionForm::keyPressEvent(QKeyEvent* event) {
   input.KeyEvent(event->key(), true);
-  if (event == forwardedKey_) return;  // a panel control handed it over already
   const int key = VirtualKeyOf(event->key());
   if (key == 0) return;
   KeyContext context{*game, *this, *this, editor_->paletteIndex};
@@ -586,6 +585,7 @@ std::optional<std::string> TQuarrionForm::ChooseFileToSave(const std::string& in
 
 SaveAnswer TQuarrionForm::AskSaveChanges() {
   input.ReleaseAll();
+  if (askSave_) return askSave_();
   const auto answer = QMessageBox::warning(this, Qs(Text(kTextEditor, config_.language)),
                                            Qs(Text(kTextAskSaveChanges, config_.language)),
                                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

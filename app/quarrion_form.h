@@ -65,6 +65,8 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   // The editor's Yes/No questions go here instead of a message box (for tests).
   using QuestionAnswerer = std::function<bool(const QString& text, const QString& caption)>;
   void SetQuestionAnswerer(QuestionAnswerer answerer) { askQuestion_ = std::move(answerer); }
+  // The save question answered without a message box (for tests).
+  void SetSaveAnswerer(std::function<SaveAnswer()> answerer) { askSave_ = std::move(answerer); }
   // The editor's mouse on the drawing surface, in surface pixels (buttons 1 left, 2 right, 3 middle).
   void EditorMouseDown(int button, int x, int y);
   void EditorMouseMove(int heldButtons, int x, int y);
@@ -162,7 +164,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   EditorPanelControls* panel_ = nullptr;
   QWidget* client_ = nullptr;  // the surface and, in the editor, the panel below it
   QuestionAnswerer askQuestion_;
-  const QKeyEvent* forwardedKey_ = nullptr;  // a panel key already handed to the key handler
+  std::function<SaveAnswer()> askSave_;
   bool fullScreen_ = false;
   QRect windowedGeometry_;
   ScreenWidget* screen_ = nullptr;

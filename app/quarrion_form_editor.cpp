@@ -66,6 +66,7 @@ void TQuarrionForm::CreateEditorPanel() {
   panel_ = new EditorPanelControls(client_, std::move(callbacks));
   for (QWidget* control : panel_->KeyForwarding()) control->installEventFilter(this);
   panel_->DemoRadio()->installEventFilter(this);
+  client_->installEventFilter(this);
   askQuestion_ = [this](const QString& text, const QString& caption) {
     input.ReleaseAll();
     return QMessageBox::warning(this, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -105,11 +106,11 @@ bool TQuarrionForm::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
   }
-  if (event->type() == QEvent::KeyPress) {
-    auto* key = static_cast<QKeyEvent*>(event);
-    keyPressEvent(key);
-    forwardedKey_ = key;  // should the control pass it up, the window does not act twice
-  }
+  if (event->type() != QEvent::KeyPress) return false;
+  // a key a panel control leaves unused stops at the client area: the forwarding controls have
+  // handed it to the window already, and the others keep their keys to themselves
+  if (watched == client_) return true;
+  keyPressEvent(static_cast<QKeyEvent*>(event));
   return false;
 }
 
@@ -369,11 +370,13 @@ void TQuarrionForm::UpdateUndoActions() {
 void TQuarrionForm::RunCaveSetCommand(void (*command)(CaveSetCommandContext&)) {
   const std::string fileBefore = game->caveSet.caveSetFileName;
   const uint8_t modifiedBefore = game->caveSet.cavesModified;
+  const auto bytesBefore = std::make_unique<CaveSet>(game->caves);
   auto c = CaveSetContext();
   command(c);
   if (command == NewCaveSetCommand || command == LoadCaveSetCommand) {
-    // another set: the steps belong to the one that was left
-    if (game->caveSet.caveSetFileName != fileBefore || command == NewCaveSetCommand) editor_->history.Clear();
+    // another set: the steps belong to the one that was left (a cancelled load keeps them)
+    const bool replaced = game->caveSet.caveSetFileName != fileBefore || game->caves.bytes != bytesBefore->bytes;
+    if (replaced || command == NewCaveSetCommand) editor_->history.Clear();
   } else if (modifiedBefore && !game->caveSet.cavesModified) {
     NoteSetSavedOrChanged(*editor_);
   }

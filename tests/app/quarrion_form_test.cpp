@@ -8,48 +8,13 @@
 #include <memory>
 
 #include "app/quarrion_form.h"
+#include "tests/app/form_fixture.h"
 
 namespace quarrion {
 namespace {
 
+using testing::FormTest;
 namespace fs = std::filesystem;
-
-// A program folder of its own, with the built default media and caves beside it.
-class FormTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "quarrion_app_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  }
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("quarrion-form-" + std::to_string(getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    const fs::path bin = QUARRION_BIN_DIR;
-    if (!fs::exists(bin / "data/standard/Fonts.dxg")) GTEST_SKIP() << "the default media are not built";
-    fs::create_directory_symlink(bin / "data", folder_ / "data");
-    if (fs::exists(bin / "Levels")) fs::copy(bin / "Levels", folder_ / "Levels", fs::copy_options::recursive);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    form_ = std::make_unique<TQuarrionForm>(folder_.string(), std::vector<std::string>{});
-    ASSERT_TRUE(form_->Creation());
-    form_->CreateDialogs();
-  }
-  void TearDown() override {
-    form_.reset();
-    fs::remove_all(folder_);
-  }
-  QString Caption(const char* action) const {
-    auto* found = form_->findChild<QAction*>(action);
-    return found != nullptr ? found->text() : QString("<missing %1>").arg(action);
-  }
-  QMenu* Menu(const char* name) const { return form_->findChild<QMenu*>(name); }
-
-  fs::path folder_;
-  std::unique_ptr<TQuarrionForm> form_;
-};
 
 TEST_F(FormTest, StartsOnTheTitleWithTheStartupCaptionAndEnglishMenus) {
   EXPECT_EQ(form_->windowTitle(), QString("Quarrion "));
