@@ -374,9 +374,9 @@ void TQuarrionForm::RunCaveSetCommand(void (*command)(CaveSetCommandContext&)) {
   auto c = CaveSetContext();
   command(c);
   if (command == NewCaveSetCommand || command == LoadCaveSetCommand) {
-    // another set: the steps belong to the one that was left (a cancelled load keeps them)
+    // another set: the steps belong to the one that was left (a cancelled command keeps them)
     const bool replaced = game->caveSet.caveSetFileName != fileBefore || game->caves.bytes != bytesBefore->bytes;
-    if (replaced || command == NewCaveSetCommand) editor_->history.Clear();
+    if (replaced) editor_->history.Clear();
   } else if (modifiedBefore && !game->caveSet.cavesModified) {
     NoteSetSavedOrChanged(*editor_);
   }
