@@ -17,6 +17,7 @@
 
 #include "app/dialogs.h"
 #include "app/editor_panel.h"
+#include "app/form_custom_host.h"
 #include "app/language.h"
 #include "app/media/pack.h"
 #include "app/texts.h"
@@ -134,6 +135,7 @@ TQuarrionForm::TQuarrionForm(std::string programFolder, std::vector<std::string>
 TQuarrionForm::~TQuarrionForm() {
   frameTimer.SetEnabled(false);
   Timer_GameClock.stop();
+  delete customForm_;  // before the host it calls goes
 }
 
 QAction* TQuarrionForm::AddAction(QMenu* menu, const char* name, void (TQuarrionForm::*slot)()) {
@@ -208,7 +210,7 @@ void TQuarrionForm::CreateMenus() {
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, language] { SetLanguage(language); });
   }
-  AddAction(OptionsMenu, "CustomWindow", nullptr);
+  AddAction(OptionsMenu, "CustomWindow", &TQuarrionForm::CustomWindow);
 
   HelpMenu = menuBar()->addMenu("Help");
   HelpMenu->setObjectName("HelpMenu");
@@ -350,6 +352,14 @@ void TQuarrionForm::CreateDialogs() {
   });
   helpForm_ = new THelpForm(this);
   advancedForm_ = new TAdvancedOptionsForm(this, *game, config_.language);
+  customHost_ = std::make_unique<FormCustomHost>(*this);
+  customForm_ = new TCustomGameForm(this, *customHost_);
+}
+
+void TQuarrionForm::CustomWindow() {
+  if (customForm_ == nullptr) return;
+  input.ReleaseAll();
+  customForm_->ShowFor(config_.language);
 }
 
 void TQuarrionForm::LoadGraphicsForZoom() {

@@ -29,6 +29,8 @@ class TGameSpeedForm;
 class THelpForm;
 class TAdvancedOptionsForm;
 class EditorPanelControls;
+class FormCustomHost;
+class TCustomGameForm;
 
 // What the window owns before its shell base is built: the game state and the six media parts.
 struct FormParts {
@@ -56,6 +58,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   bool Creation();
   // Creates the dialogs, after the main window as the program entry does.
   void CreateDialogs();
+  TCustomGameForm* CustomGameForm() const { return customForm_; }
 
   GameState& Game() { return *game; }
   EditorState& EditorModel() { return *editor_; }
@@ -113,6 +116,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void Load() override;
   void ToggleMute() override;
   void ShowSpeedDialog() override;
+  void CustomWindow();
   void ToggleFullScreen() override;
   void Start();
   void Stop();
@@ -183,6 +187,9 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   TGameSpeedForm* speedForm_ = nullptr;
   THelpForm* helpForm_ = nullptr;
   TAdvancedOptionsForm* advancedForm_ = nullptr;
+  TCustomGameForm* customForm_ = nullptr;
+  std::unique_ptr<FormCustomHost> customHost_;
+  friend class FormCustomHost;
 };
 
 }  // namespace quarrion
