@@ -11,7 +11,7 @@ UndoMark MarkOf(const GameState& game, const EditorState& editor) {
   mark.levelNo = game.play.levelNo;
   mark.modified = game.caveSet.cavesModified;
   mark.texts.assign(editor.panel.texts.begin(), editor.panel.texts.end());
-  mark.slots.assign(editor.generatorSlots.begin(), editor.generatorSlots.end());
+  mark.slotBytes.assign(editor.generatorSlots.begin(), editor.generatorSlots.end());
   return mark;
 }
 
@@ -26,8 +26,8 @@ void ShowApplied(GameState& game, EditorState& editor, const UndoApplied& applie
   // only what the step itself changed goes back: later typing stays
   for (std::size_t i = 0; i < applied.texts.size() && i < editor.panel.texts.size(); ++i)
     if (applied.textChanged[i]) editor.panel.texts[i] = applied.texts[i];
-  for (std::size_t i = 0; i < applied.slots.size() && i < editor.generatorSlots.size(); ++i)
-    if (applied.slotChanged[i]) editor.generatorSlots[i] = applied.slots[i];
+  for (std::size_t i = 0; i < applied.slotBytes.size() && i < editor.generatorSlots.size(); ++i)
+    if (applied.slotChanged[i]) editor.generatorSlots[i] = applied.slotBytes[i];
   game.caveSet.cavesModified = applied.modified;
 }
 

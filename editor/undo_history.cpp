@@ -17,7 +17,7 @@ bool UndoHistory::End(const CaveSet& caves, UndoMark mark) {
   for (std::size_t i = 0; i < kCaveSetBytes; ++i) {
     if (snapshot_->bytes[i] != caves.bytes[i]) step.changes.push_back({uint32_t(i), snapshot_->bytes[i], caves.bytes[i]});
   }
-  if (step.changes.empty() && mark.texts == openMark_.texts && mark.slots == openMark_.slots) return false;
+  if (step.changes.empty() && mark.texts == openMark_.texts && mark.slotBytes == openMark_.slotBytes) return false;
   step.before = std::move(openMark_);
   step.after = std::move(mark);
   done_.push_back(std::move(step));
@@ -35,13 +35,13 @@ void UndoHistory::Apply(const Step& step, bool forward, CaveSet& caves, uint8_t 
   // a change made since, outside any step (an up-down arrow, a demo recorded), is still unsaved
   applied.modified = uint8_t(target.modified || (currentModified && !now.modified));
   applied.texts = target.texts;
-  applied.slots = target.slots;
+  applied.slotBytes = target.slotBytes;
   applied.textChanged.assign(target.texts.size(), false);
   for (std::size_t i = 0; i < target.texts.size() && i < step.after.texts.size() && i < step.before.texts.size(); ++i)
     applied.textChanged[i] = step.before.texts[i] != step.after.texts[i];
-  applied.slotChanged.assign(target.slots.size(), false);
-  for (std::size_t i = 0; i < target.slots.size() && i < step.after.slots.size() && i < step.before.slots.size(); ++i)
-    applied.slotChanged[i] = step.before.slots[i] != step.after.slots[i];
+  applied.slotChanged.assign(target.slotBytes.size(), false);
+  for (std::size_t i = 0; i < target.slotBytes.size() && i < step.after.slotBytes.size() && i < step.before.slotBytes.size(); ++i)
+    applied.slotChanged[i] = step.before.slotBytes[i] != step.after.slotBytes[i];
 }
 
 bool UndoHistory::Undo(CaveSet& caves, uint8_t currentModified, UndoApplied& applied) {

@@ -1,5 +1,5 @@
 // The editor's undo and redo: each step keeps only the cave set bytes it changed, with the
-// modified flag and the panel's texts and slots before and after, so taking a step back
+// modified flag and the panel's texts and slotBytes before and after, so taking a step back
 // restores exactly what it changed and nothing done since outside the steps.
 #pragma once
 #include <cstddef>
@@ -19,7 +19,7 @@ struct UndoMark {
   uint8_t levelNo = 0;
   uint8_t modified = 0;
   std::vector<std::string> texts;  // the panel edits
-  std::vector<uint8_t> slots;      // the generator slots
+  std::vector<uint8_t> slotBytes;      // the generator slotBytes
 };
 
 // What Undo or Redo hands back to the editor to put on its panel.
@@ -29,7 +29,7 @@ struct UndoApplied {
   uint8_t modified = 0;
   std::vector<std::string> texts;  // the texts to show
   std::vector<bool> textChanged;   // only those the step changed are put back
-  std::vector<uint8_t> slots;
+  std::vector<uint8_t> slotBytes;
   std::vector<bool> slotChanged;
 };
 
