@@ -1,6 +1,7 @@
 // The main window's editor mode: entering and leaving, the panel and its buttons, the mouse on
 // the drawing surface, the element popups and undo. The work itself is the editor model's.
 #include <QApplication>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -381,6 +382,34 @@ void TQuarrionForm::RunCaveSetCommand(void (*command)(CaveSetCommandContext&)) {
     NoteSetSavedOrChanged(*editor_);
   }
   UpdateUndoActions();
+}
+
+std::optional<std::string> TQuarrionForm::ChooseFileToOpen(const std::string& initialFolder) {
+  input.ReleaseAll();
+  const QString path =
+      QFileDialog::getOpenFileName(this, QString(), Qs(initialFolder), "Quarrion Caves *.qcv (*.qcv)");
+  if (path.isEmpty()) return std::nullopt;
+  return path.toStdString();
+}
+
+std::optional<std::string> TQuarrionForm::ChooseFileToSave(const std::string& initialFolder) {
+  input.ReleaseAll();
+  QFileDialog dialog(this, QString(), Qs(initialFolder), "Quarrion Caves (*.qcv)");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix("qcv");  // a name typed without an extension gets ".qcv"
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+SaveAnswer TQuarrionForm::AskSaveChanges() {
+  input.ReleaseAll();
+  if (askSave_) return askSave_();
+  const auto answer = QMessageBox::warning(this, Qs(Text(kTextEditor, config_.language)),
+                                           Qs(Text(kTextAskSaveChanges, config_.language)),
+                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::Yes) return SaveAnswer::Yes;
+  if (answer == QMessageBox::No) return SaveAnswer::No;
+  return SaveAnswer::Cancel;
 }
 
 }  // namespace quarrion
