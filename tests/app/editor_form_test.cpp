@@ -4,7 +4,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
 #include <vector>
 
 #include "app/editor_panel.h"
@@ -193,6 +196,29 @@ TEST_F(EditorFormTest, UndoAndRedoTakeAClearBackAndForth) {
   Trigger("GameMenu_Exit");
   EXPECT_EQ(saveQuestions_, 1);
   EXPECT_FALSE(form_->EditorModel().history.CanUndo());
+}
+
+TEST_F(EditorFormTest, TheAdvancedOptionsConfirmedWithOkAreOneStep) {
+  Trigger("GameMenu_CavesEditor");
+  const uint8_t before = form_->Game().caves.PropertyAt(0, 0, PropAmoebaMaxSize);
+  // the dialog is modal: its arrows and OK are worked from inside its own loop
+  QTimer::singleShot(0, [] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    auto* field = dialog->findChild<QSpinBox*>("Edit_AmoebaMax");
+    ASSERT_NE(field, nullptr);
+    field->setValue(field->value() == 255 ? 254 : field->value() + 1);
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+      if (button->text() == "OK") button->click();
+  });
+  form_->ClickPanelButton("Editor_Button_Advanced");
+  const uint8_t after = form_->Game().caves.PropertyAt(0, 0, PropAmoebaMaxSize);
+  ASSERT_NE(after, before);
+  EXPECT_EQ(form_->EditorModel().history.UndoCount(), 1u);
+  Trigger("EditMenu_Undo");
+  EXPECT_EQ(form_->Game().caves.PropertyAt(0, 0, PropAmoebaMaxSize), before);
+  Trigger("EditMenu_Redo");
+  EXPECT_EQ(form_->Game().caves.PropertyAt(0, 0, PropAmoebaMaxSize), after);
 }
 
 TEST_F(EditorFormTest, MousePaintsAsOneStepAndTheMiddleButtonOpensThePopup) {
