@@ -444,7 +444,11 @@ void TQuarrionForm::GamePauseWhenMenu() {
 
 void TQuarrionForm::UpdateCamera() { CameraTick(*game, view); }
 
-void TQuarrionForm::DrawGameFrame() { quarrion::DrawGameFrame(*game, view, media); }
+void TQuarrionForm::DrawGameFrame() {
+  // a step that just went back to the editor or the title leaves the frame to their own view
+  if (game->play.inGame != 1) return;
+  quarrion::DrawGameFrame(*game, view, media);
+}
 
 void TQuarrionForm::PlayLoopedSound(int item) {
   media.waves.SetLooped(item, true);
