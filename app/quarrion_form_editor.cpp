@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -111,8 +112,14 @@ bool TQuarrionForm::eventFilter(QObject* watched, QEvent* event) {
   // a key a panel control leaves unused stops at the client area: the forwarding controls have
   // handed it to the window already, and the others keep their keys to themselves
   if (watched == client_) return true;
-  keyPressEvent(static_cast<QKeyEvent*>(event));
-  return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  keyPressEvent(key);
+  // the editor's own keys are never part of a number: typed into an edit as well, they would
+  // make the next store stop silently at that field
+  const bool editorKey = key->key() == Qt::Key_Minus || key->key() == Qt::Key_Equal ||
+                         key->key() == Qt::Key_BracketLeft || key->key() == Qt::Key_BracketRight ||
+                         key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma;
+  return editorKey && qobject_cast<QLineEdit*>(watched) != nullptr;
 }
 
 bool TQuarrionForm::LoadEditorImages() {

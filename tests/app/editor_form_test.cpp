@@ -54,8 +54,8 @@ class EditorFormTest : public testing::FormTest {
     if (auto* button = qobject_cast<QAbstractButton*>(control)) return button->text();
     return "<no caption>";
   }
-  void Key(QWidget* target, int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers);
+  void Key(QWidget* target, int qtKey, const QString& text = QString()) {
+    QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
     QApplication::sendEvent(target, &press);
   }
   uint8_t& Cell(int x, int y) {
@@ -251,11 +251,20 @@ TEST_F(EditorFormTest, ArrowsMarkTheSetTypingDoesNotAndPanelKeysReachTheWindow) 
   Control("Editor_UpDown_CaveTime")->findChildren<QAbstractButton*>().last()->click();
   EXPECT_EQ(form_->Game().caveSet.cavesModified, 1);
   // the property edits hand their keys to the window: "=" steps to the next cave
-  Key(caveTime, Qt::Key_Equal);
+  Key(caveTime, Qt::Key_Equal, "=");
   EXPECT_EQ(form_->Game().play.caveNo, 1);
   EXPECT_EQ(PanelCaption("Editor_Label_CaveLevel"), QString("B/1"));
+  // and the key is not typed into the edit as well, which would spoil the next store
+  EXPECT_EQ(caveTime->text(), QString::number(form_->Game().caves.PropertyAt(1, 0, PropCaveTime)));
+  Key(caveTime, Qt::Key_End);
+  Key(caveTime, Qt::Key_Backspace);
+  Key(caveTime, Qt::Key_A, "a");  // any other text is the edit's, up to its length
+  Key(caveTime, Qt::Key_B, "b");
+  EXPECT_EQ(caveTime->text().size(), 3);
+  EXPECT_TRUE(caveTime->text().endsWith("a"));
+  EXPECT_EQ(form_->EditorModel().panel.texts[FieldCaveTime], caveTime->text().toStdString());
   // the generator edits keep theirs
-  Key(Control("RandElement1"), Qt::Key_Equal);
+  Key(Control("RandElement1"), Qt::Key_Equal, "=");
   EXPECT_EQ(form_->Game().play.caveNo, 1);
 }
 
