@@ -474,8 +474,11 @@ void TQuarrionForm::keyPressEvent(QKeyEvent* event) {
   const int key = VirtualKeyOf(event->key());
   if (key == 0) return;
   KeyContext context{*game, *this, *this, editor_->paletteIndex};
+  const uint8_t wasRecording = game->play.demoRecording;
   FormKeyDown(context, key, (event->modifiers() & Qt::ShiftModifier) != 0,
               (event->modifiers() & Qt::AltModifier) != 0);
+  // a recording started in the editor changes the set outside the undo steps
+  if (game->play.editorActive && game->play.demoRecording && !wasRecording) NoteSetSavedOrChanged(*editor_);
 }
 
 void TQuarrionForm::keyReleaseEvent(QKeyEvent* event) {
@@ -525,8 +528,7 @@ void TQuarrionForm::Load() {
 void TQuarrionForm::RecordDemo() {
   if (!game->caveSet.caveSetLoaded) return;
   RecordDemoCommand(*game, *this);
-  // a recording made in the editor changes the set outside the undo steps
-  if (game->play.editorActive) NoteSetSavedOrChanged(*editor_);
+  if (game->play.editorActive) NoteSetSavedOrChanged(*editor_);  // as the key does
 }
 
 void TQuarrionForm::PlayDemo() {
