@@ -165,7 +165,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   std::vector<std::string> arguments_;
   Config config_;
   std::unique_ptr<EditorState> editor_ = std::make_unique<EditorState>();
-  EditorPanelControls* panel_ = nullptr;
+  std::unique_ptr<EditorPanelControls> panel_;  // the widgets themselves belong to the client area
   QWidget* client_ = nullptr;  // the surface and, in the editor, the panel below it
   QuestionAnswerer askQuestion_;
   std::function<SaveAnswer()> askSave_;

@@ -65,7 +65,7 @@ void TQuarrionForm::CreateEditorPanel() {
   callbacks.edited = [this](int field, const std::string& text) { editor_->panel.texts[std::size_t(field)] = text; };
   callbacks.arrow = [this](int field, int delta) { PanelArrow(field, delta); };
   callbacks.clicked = [this](const std::string& name) { ClickPanelButton(name); };
-  panel_ = new EditorPanelControls(client_, std::move(callbacks));
+  panel_ = std::make_unique<EditorPanelControls>(client_, std::move(callbacks));
   for (QWidget* control : panel_->KeyForwarding()) control->installEventFilter(this);
   panel_->DemoRadio()->installEventFilter(this);
   client_->installEventFilter(this);
