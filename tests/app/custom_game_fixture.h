@@ -21,6 +21,7 @@
 #include "app/media/pack_folder.h"
 #include "app/media/wav.h"
 #include "tests/temp_path.h"
+#include "tests/app/qt_application.h"
 
 namespace quarrion::custom_game_test {
 
@@ -140,12 +141,7 @@ inline void WriteSoundPack(const fs::path& path, int offset) {
 
 class CustomGameFormTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "quarrion_app_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  }
+  static void SetUpTestSuite() { testing_support::EnsureQtApplication(); }
   void SetUp() override {
     root_ = testing_support::UniqueTempPath("quarrion-custom");
     fs::remove_all(root_);

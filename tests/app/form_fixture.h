@@ -1,7 +1,6 @@
 // The main window made in a program folder of its own, with the built default media and caves.
 #pragma once
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +10,8 @@
 #include <string>
 
 #include "app/quarrion_form.h"
+#include "tests/app/qt_application.h"
+#include "tests/temp_path.h"
 
 namespace quarrion::testing {
 
@@ -19,15 +20,9 @@ namespace fs = std::filesystem;
 // A program folder of its own, with the built default media and caves beside it.
 class FormTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "quarrion_app_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  }
+  static void SetUpTestSuite() { testing_support::EnsureQtApplication(); }
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("quarrion-form-" + std::to_string(getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = testing_support::UniqueTempPath("quarrion-form");
     fs::remove_all(folder_);
     fs::create_directories(folder_);
     const fs::path bin = QUARRION_BIN_DIR;
