@@ -28,6 +28,17 @@ void StoreHiScore(CaveSet& caves, int32_t hiScore) { Write24(caves, 1, hiScore);
 uint32_t SavedScore(const CaveSet& caves) { return Read24(caves, 7); }
 void StoreSavedScore(CaveSet& caves, int32_t score) { Write24(caves, 7, score); }
 
+void FillFramedDirt(CaveSet& caves, int cave, int level) {
+  const int width = IsSmallCave(cave) ? kSmallMapWidth : kMapWidth;
+  const int height = IsSmallCave(cave) ? kSmallMapHeight : kMapHeight;
+  for (int cy = 0; cy < height; ++cy) {
+    for (int cx = 0; cx < width; ++cx) {
+      const bool frame = cx == 0 || cy == 0 || cx == width - 1 || cy == height - 1;
+      caves.Cell(cave, level, cx, cy) = frame ? SteelWall : Dirt;
+    }
+  }
+}
+
 void ResetCaves(CaveSet& caves) {
   caves.bytes.fill(0);
   for (int cave = 0; cave < kCaveCount; ++cave) {
@@ -35,10 +46,7 @@ void ResetCaves(CaveSet& caves) {
       for (int i = 0; i < kPropertyCount; ++i) caves.PropertyAt(cave, level, i) = kDefaultProperties[i];
       for (int cy = 0; cy < kMapHeight; ++cy)
         for (int cx = 0; cx < kMapWidth; ++cx) caves.Cell(cave, level, cx, cy) = SteelWall;
-      const int lastX = IsSmallCave(cave) ? 18 : 38;
-      const int lastY = IsSmallCave(cave) ? 10 : 20;
-      for (int cy = 1; cy <= lastY; ++cy)
-        for (int cx = 1; cx <= lastX; ++cx) caves.Cell(cave, level, cx, cy) = Dirt;
+      FillFramedDirt(caves, cave, level);
     }
   }
 }

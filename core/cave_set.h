@@ -107,6 +107,10 @@ constexpr int kSavedCaveColumn = 4;
 constexpr int kSavedLevelColumn = 5;
 constexpr int kSavedLivesColumn = 6;
 
+// A level's own area (20 × 12 in a small cave, whose other bytes hold demo data) as a new set
+// has it: steel frame, dirt inside. Nothing outside the area changes.
+void FillFramedDirt(CaveSet& caves, int cave, int level);
+
 // Fills the set with a new one: every level steel-framed dirt with the default properties, no demos.
 void ResetCaves(CaveSet& caves);
 

@@ -1,12 +1,11 @@
 #include "editor/cave_clipboard.h"
 
+#include "core/elements.h"
 #include "editor/editor_fields.h"
 
 namespace quarrion {
 namespace {
 
-constexpr uint8_t kSteel = 7;
-constexpr uint8_t kDirt = 1;
 constexpr int kLevelPropertyColumns = kPropertyCount + kGeneratorColumns;  // 22
 
 struct Area {
@@ -27,7 +26,7 @@ void CopyLevel(GameState& game, EditorState& editor) {
     editor.caveClipboard[std::size_t(column)][kMapHeight] = game.caves.PropertyAt(cave, level, column);
   if (IsSmallCave(cave)) {
     for (auto& column : editor.caveClipboard)
-      for (int y = 0; y < kMapHeight; ++y) column[std::size_t(y)] = kSteel;
+      for (int y = 0; y < kMapHeight; ++y) column[std::size_t(y)] = SteelWall;
   }
   const Area area = LevelArea(cave);
   for (int y = 0; y < area.height; ++y)
@@ -57,11 +56,7 @@ void ClearLevel(GameState& game, EditorState& editor) {
   for (int column = 0; column < kLevelPropertyColumns; ++column)
     game.caves.PropertyAt(cave, level, column) = column < kPropertyCount ? kDefaultProperties[std::size_t(column)] : 0;
   LoadEditorFields(game, editor);
-  const Area area = LevelArea(cave);
-  for (int y = 0; y < area.height; ++y)
-    for (int x = 0; x < area.width; ++x)
-      game.caves.Cell(cave, level, x, y) =
-          x == 0 || y == 0 || x == area.width - 1 || y == area.height - 1 ? kSteel : kDirt;
+  FillFramedDirt(game.caves, cave, level);
   game.caves.DemoHeaderAt(cave, DemoFlagColumn) = 0;
 }
 

@@ -7,8 +7,6 @@
 namespace quarrion {
 namespace {
 
-constexpr uint8_t kSteel = 7;
-
 uint8_t ReadGeneratorByte(const std::string& text) {
   const std::optional<int> value = ReadPanelNumber(text);
   return value && *value >= 0 && *value <= 255 ? uint8_t(*value) : 0;  // unreadable counts as 0
@@ -47,12 +45,12 @@ void GenerateLevel(GameState& game, const EditorState& editor) {
   const int width = small ? kSmallMapWidth : kMapWidth;
   const int height = small ? kSmallMapHeight : kMapHeight;
   for (int x = 0; x < width; ++x) {
-    game.caves.Cell(cave, level, x, 0) = kSteel;
-    game.caves.Cell(cave, level, x, height - 1) = kSteel;
+    game.caves.Cell(cave, level, x, 0) = SteelWall;
+    game.caves.Cell(cave, level, x, height - 1) = SteelWall;
   }
   for (int y = 0; y < height; ++y) {
-    game.caves.Cell(cave, level, 0, y) = kSteel;
-    game.caves.Cell(cave, level, width - 1, y) = kSteel;
+    game.caves.Cell(cave, level, 0, y) = SteelWall;
+    game.caves.Cell(cave, level, width - 1, y) = SteelWall;
   }
 }
 
