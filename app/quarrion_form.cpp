@@ -303,15 +303,9 @@ bool TQuarrionForm::Creation() {
 
   const Config defaults = DefaultConfig(programFolder_);
   // a pack that fails falls back to the default one, whose path is then kept
-  if (!LoadImageList(config_.fontsPath, fonts)) {
-    config_.fontsPath = defaults.fontsPath;
-    if (!LoadImageList(config_.fontsPath, fonts)) return false;
-  }
+  if (!LoadImageListOrDefault(config_.fontsPath, defaults.fontsPath, fonts)) return false;
   OpenAudio();
-  if (!LoadSoundList(config_.soundsPath, waves)) {
-    config_.soundsPath = defaults.soundsPath;
-    if (!LoadSoundList(config_.soundsPath, waves)) return false;
-  }
+  if (!LoadSoundListOrDefault(config_.soundsPath, defaults.soundsPath, waves)) return false;
 
   bool loaded = arguments_.size() == 1 && LoadCaveSetAtStartup(arguments_[0]);
   if (!loaded) loaded = LoadCaveSetAtStartup(config_.lastCaveSetPath);
@@ -367,13 +361,10 @@ void TQuarrionForm::LoadGraphicsForZoom() {
   std::string* paths[3] = {&config_.graph24Path, &config_.graph32Path, &config_.graph40Path};
   const Config defaults = DefaultConfig(programFolder_);
   const std::string* defaultPaths[3] = {&defaults.graph24Path, &defaults.graph32Path, &defaults.graph40Path};
-  if (!LoadImageList(*paths[zoom], images)) {
-    *paths[zoom] = *defaultPaths[zoom];
-    if (!LoadImageList(*paths[zoom], images)) {
-      // the default pack is part of the program: without it nothing can be drawn
-      QApplication::exit(1);
-      return;
-    }
+  if (!LoadImageListOrDefault(*paths[zoom], *defaultPaths[zoom], images)) {
+    // the default pack is part of the program: without it nothing can be drawn
+    QApplication::exit(1);
+    return;
   }
   const char* zoomNames[3] = {"Zoom_Small", "Zoom_Medium", "Zoom_Large"};
   for (int z = 0; z < 3; ++z) Action(zoomNames[z])->setChecked(z == zoom);

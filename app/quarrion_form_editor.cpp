@@ -123,9 +123,7 @@ bool TQuarrionForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TQuarrionForm::LoadEditorImages() {
-  if (LoadImageList(config_.graph40Path, images)) return true;
-  config_.graph40Path = DefaultConfig(programFolder_).graph40Path;
-  return LoadImageList(config_.graph40Path, images);
+  return LoadImageListOrDefault(config_.graph40Path, DefaultConfig(programFolder_).graph40Path, images);
 }
 
 void TQuarrionForm::Editor() {

@@ -105,4 +105,16 @@ bool LoadSoundList(const std::string& path, SoundList& list, std::string* error)
   return ok;
 }
 
+bool LoadImageListOrDefault(std::string& path, const std::string& defaultPath, ImageList& list) {
+  if (LoadImageList(path, list)) return true;
+  path = defaultPath;
+  return LoadImageList(path, list);
+}
+
+bool LoadSoundListOrDefault(std::string& path, const std::string& defaultPath, SoundList& list) {
+  if (LoadSoundList(path, list)) return true;
+  path = defaultPath;
+  return LoadSoundList(path, list);
+}
+
 }  // namespace quarrion

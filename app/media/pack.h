@@ -20,4 +20,9 @@ bool WritePack(const std::string& path, const SoundListData& list, std::string* 
 bool LoadImageList(const std::string& path, ImageList& list, std::string* error = nullptr);
 bool LoadSoundList(const std::string& path, SoundList& list, std::string* error = nullptr);
 
+// The configured pack, or the default one when it fails, whose path then replaces the configured
+// one. False when the default fails too.
+bool LoadImageListOrDefault(std::string& path, const std::string& defaultPath, ImageList& list);
+bool LoadSoundListOrDefault(std::string& path, const std::string& defaultPath, SoundList& list);
+
 }  // namespace quarrion

@@ -419,5 +419,19 @@ TEST_F(PackFiles, LoadingAListReplacesItsItemsOrEmptiesItOnFailure) {
   EXPECT_EQ(waves.Count(), 0);
 }
 
+TEST_F(PackFiles, AFailingPackFallsBackToTheDefaultWhosePathItTakes) {
+  ImageListData list;
+  for (int i = 0; i < 3; ++i) list.items.push_back(PackedPicture(i));
+  ASSERT_TRUE(WritePack(Path("default.dxg"), list));
+  Spit(Path("broken.dxg"), {1, 2, 3});
+  ImageList images;
+  std::string path = Path("broken.dxg");
+  ASSERT_TRUE(LoadImageListOrDefault(path, Path("default.dxg"), images));
+  EXPECT_EQ(path, Path("default.dxg"));
+  EXPECT_EQ(images.Count(), 3);
+  path = Path("broken.dxg");
+  EXPECT_FALSE(LoadImageListOrDefault(path, Path("missing.dxg"), images));
+}
+
 }  // namespace
 }  // namespace quarrion
