@@ -2,18 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QProcessEnvironment>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QAbstractButton>
 #include <QVBoxLayout>
-#include <QMessageBox>
 #include <QScreen>
-#include <filesystem>
 
 #include "app/dialogs.h"
 #include "app/editor_panel.h"
@@ -567,7 +563,6 @@ void TQuarrionForm::ToggleFullScreen() {
   // without a window manager nobody moves the window to the corner of the display
   if (QScreen* display = screen()) setGeometry(display->geometry());
 }
-
 
 CaveSetCommandContext TQuarrionForm::CaveSetContext() {
   return CaveSetCommandContext{*game, *this, *this, programFolder_ + "Levels"};

@@ -127,7 +127,6 @@ bool TQuarrionForm::LoadEditorImages() {
 }
 
 void TQuarrionForm::Editor() {
-  PlayState& s = game->play;
   if (fullScreen_) ToggleFullScreen();
   const bool wasLoaded = game->caveSet.caveSetLoaded != 0;
   if (wasLoaded) setWindowTitle(Qs(CaveSetCaption(game->caveSet.caveSetName)));
@@ -154,7 +153,6 @@ void TQuarrionForm::Editor() {
   adjustSize();
   setFixedSize(sizeHint());
   move(x(), kEditorWindowTop);
-  s.inGame = 2;
   UpdateUndoActions();
 }
 
@@ -374,12 +372,13 @@ void TQuarrionForm::UpdateUndoActions() {
 }
 
 void TQuarrionForm::RunCaveSetCommand(void (*command)(CaveSetCommandContext&)) {
+  const bool replacesSet = command == NewCaveSetCommand || command == LoadCaveSetCommand;
   const std::string fileBefore = game->caveSet.caveSetFileName;
   const uint8_t modifiedBefore = game->caveSet.cavesModified;
-  const auto bytesBefore = std::make_unique<CaveSet>(game->caves);
+  const auto bytesBefore = replacesSet ? std::make_unique<CaveSet>(game->caves) : nullptr;
   auto c = CaveSetContext();
   command(c);
-  if (command == NewCaveSetCommand || command == LoadCaveSetCommand) {
+  if (replacesSet) {
     // another set: the steps belong to the one that was left (a cancelled command keeps them)
     const bool replaced = game->caveSet.caveSetFileName != fileBefore || game->caves.bytes != bytesBefore->bytes;
     if (replaced) editor_->history.Clear();

@@ -66,7 +66,7 @@ bool EndEditStep(const GameState& game, EditorState& editor) { return editor.his
 bool UndoEdit(GameState& game, EditorState& editor) {
   if (editor.history.StepOpen()) EndEditStep(game, editor);
   UndoApplied applied;
-  if (!editor.history.Undo(game.caves, game.caveSet.cavesModified, applied)) return false;
+  if (!editor.history.Undo(game.caves, applied)) return false;
   ShowApplied(game, editor, applied);
   return true;
 }
@@ -74,7 +74,7 @@ bool UndoEdit(GameState& game, EditorState& editor) {
 bool RedoEdit(GameState& game, EditorState& editor) {
   if (editor.history.StepOpen()) EndEditStep(game, editor);
   UndoApplied applied;
-  if (!editor.history.Redo(game.caves, game.caveSet.cavesModified, applied)) return false;
+  if (!editor.history.Redo(game.caves, applied)) return false;
   ShowApplied(game, editor, applied);
   return true;
 }

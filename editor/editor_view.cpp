@@ -15,7 +15,6 @@ int Table(const AnimTable& table, const GameState& game) { return table[std::siz
 // The picture of palette entry i, as the palette row and the slots show it.
 int PaletteImage(const GameState& game, int index) {
   if (index == 2) return 0;  // space is shown by item 0
-  if (index == 14) return kDummyImage;
   return EditorImageOf(game, kPaletteCodes[std::size_t(index)]);
 }
 

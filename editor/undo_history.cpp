@@ -26,14 +26,12 @@ bool UndoHistory::End(const CaveSet& caves, UndoMark mark) {
   return true;
 }
 
-void UndoHistory::Apply(const Step& step, bool forward, CaveSet& caves, uint8_t currentModified, UndoApplied& applied) {
+void UndoHistory::Apply(const Step& step, bool forward, CaveSet& caves, UndoApplied& applied) {
   for (const Change& change : step.changes) caves.bytes[change.index] = forward ? change.after : change.before;
   const UndoMark& target = forward ? step.after : step.before;
   applied.caveNo = step.before.caveNo;
   applied.levelNo = step.before.levelNo;
-  const UndoMark& now = forward ? step.before : step.after;
-  // a change made since, outside any step (an up-down arrow, a demo recorded), is still unsaved
-  applied.modified = uint8_t(target.modified || (currentModified && !now.modified));
+  applied.modified = target.modified;
   applied.texts = target.texts;
   applied.slotBytes = target.slotBytes;
   applied.textChanged.assign(target.texts.size(), false);
@@ -44,17 +42,17 @@ void UndoHistory::Apply(const Step& step, bool forward, CaveSet& caves, uint8_t 
     applied.slotChanged[i] = step.before.slotBytes[i] != step.after.slotBytes[i];
 }
 
-bool UndoHistory::Undo(CaveSet& caves, uint8_t currentModified, UndoApplied& applied) {
+bool UndoHistory::Undo(CaveSet& caves, UndoApplied& applied) {
   if (open_ || done_.empty()) return false;
-  Apply(done_.back(), false, caves, currentModified, applied);
+  Apply(done_.back(), false, caves, applied);
   undone_.push_back(std::move(done_.back()));
   done_.pop_back();
   return true;
 }
 
-bool UndoHistory::Redo(CaveSet& caves, uint8_t currentModified, UndoApplied& applied) {
+bool UndoHistory::Redo(CaveSet& caves, UndoApplied& applied) {
   if (open_ || undone_.empty()) return false;
-  Apply(undone_.back(), true, caves, currentModified, applied);
+  Apply(undone_.back(), true, caves, applied);
   done_.push_back(std::move(undone_.back()));
   undone_.pop_back();
   return true;

@@ -1,5 +1,5 @@
 // The editor's undo and redo: each step keeps only the cave set bytes it changed, with the
-// modified flag and the panel's texts and slotBytes before and after, so taking a step back
+// modified flag and the panel's texts and generator slots before and after, so taking a step back
 // restores exactly what it changed and nothing done since outside the steps.
 #pragma once
 #include <cstddef>
@@ -19,7 +19,7 @@ struct UndoMark {
   uint8_t levelNo = 0;
   uint8_t modified = 0;
   std::vector<std::string> texts;  // the panel edits
-  std::vector<uint8_t> slotBytes;      // the generator slotBytes
+  std::vector<uint8_t> slotBytes;  // the generator slots
 };
 
 // What Undo or Redo hands back to the editor to put on its panel.
@@ -46,11 +46,10 @@ class UndoHistory {
   bool CanUndo() const { return !done_.empty(); }
   bool CanRedo() const { return !undone_.empty(); }
   std::size_t UndoCount() const { return done_.size(); }
-  // Puts back the bytes of the last step and returns what the panel showed before it. A set
-  // modified since the step by something outside the history stays modified.
-  bool Undo(CaveSet& caves, uint8_t currentModified, UndoApplied& applied);
+  // Puts back the bytes of the last step and returns what the panel showed before it.
+  bool Undo(CaveSet& caves, UndoApplied& applied);
   // Does the last undone step again and returns what the panel showed after it.
-  bool Redo(CaveSet& caves, uint8_t currentModified, UndoApplied& applied);
+  bool Redo(CaveSet& caves, UndoApplied& applied);
 
   void Clear();
   // After a save the file holds the present bytes, and after a change outside the steps no
@@ -68,7 +67,7 @@ class UndoHistory {
     UndoMark before;
     UndoMark after;
   };
-  static void Apply(const Step& step, bool forward, CaveSet& caves, uint8_t currentModified, UndoApplied& applied);
+  static void Apply(const Step& step, bool forward, CaveSet& caves, UndoApplied& applied);
 
   std::deque<Step> done_;
   std::deque<Step> undone_;
