@@ -153,7 +153,8 @@ std::vector<KeyValue> KeysInTableOrder(const Config& config) {
           {kDataSection, "Graph40", config.graph40Path},
           {kDataSection, "Fonts", config.fontsPath},
           {kDataSection, "Sounds", config.soundsPath},
-          {kDataSection, "Music", config.musicPath}};
+          {kDataSection, "Music", config.musicPath},
+          {kConfigSection, "ResponsiveTaps", std::to_string(int(config.responsiveTaps))}};
 }
 
 void SetKey(std::vector<IniLine>& lines, const KeyValue& entry) {
@@ -248,6 +249,7 @@ Config ParseConfig(std::string_view text, const std::string& programFolder) {
   config.soundOff = ReadChoice(lines, "SoundOFF", 0, 1);
   // a missing Zoom starts medium, an unusable one small
   config.zoom = ReadChoice(lines, "Zoom", 1, 2);
+  config.responsiveTaps = ReadChoice(lines, "ResponsiveTaps", 0, 1);
   ReadPath(lines, kDataSection, "Graph24", config.graph24Path);
   ReadPath(lines, kDataSection, "Graph32", config.graph32Path);
   ReadPath(lines, kDataSection, "Graph40", config.graph40Path);

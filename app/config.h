@@ -16,6 +16,7 @@ struct Config {
   int8_t speed = 14;            // frame timer interval in ms, 0..24
   uint8_t soundOff = 0;         // 1 = sounds and music off
   uint8_t zoom = 1;             // 0 small, 1 medium, 2 large
+  uint8_t responsiveTaps = 0;   // Config/ResponsiveTaps: 1 = a quick tap always reaches the next scan
   std::string graph24Path;
   std::string graph32Path;
   std::string graph40Path;

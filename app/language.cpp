@@ -122,6 +122,8 @@ LanguageView ApplyLanguage(int language, bool editorActive) {
       text.text = Text(text.entry, shown);
     }
   }
+  view.texts.push_back(
+      {"OptionsMenu_ResponsiveTaps", kCaption, -1, OptionsText(OptionsMenuText::ResponsiveTaps, shown)});
   // the Edit menu is the editor's own addition: its texts come from outside the table
   view.texts.push_back({"EditMenu", kCaption, -1, EditText(EditMenuText::Menu, shown)});
   view.texts.push_back({"EditMenu_Undo", kCaption, -1, EditText(EditMenuText::Undo, shown)});

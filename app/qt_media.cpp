@@ -4,13 +4,15 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <algorithm>
 
 namespace quarrion {
 
 void QtSurface::Flip() {
   SoftwareSurface::Flip();
-  if (widget_ != nullptr) widget_->update();
+  // painted now rather than queued: two ticks never fold into one shown frame
+  if (widget_ != nullptr && widget_->isVisible()) widget_->repaint();
 }
 
 ScreenWidget::ScreenWidget(QWidget* parent) : QWidget(parent) {
@@ -19,23 +21,17 @@ ScreenWidget::ScreenWidget(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
 }
 
-void ScreenWidget::SetFullScreenLayout(bool on, int displayWidth, int displayHeight, int surfaceX, int surfaceY) {
-  fullScreen_ = on;
-  displayWidth_ = displayWidth;
-  displayHeight_ = displayHeight;
-  surfaceX_ = surfaceX;
-  surfaceY_ = surfaceY;
+void ScreenWidget::SetDisplay(bool onDisplay, const DisplayLayout& display) {
+  onDisplay_ = onDisplay;
+  display_ = display;
   update();
 }
 
 QRect ScreenWidget::TargetRect() const {
   if (surface_ == nullptr) return QRect();
-  if (!fullScreen_) return QRect(0, 0, surface_->Width(), surface_->Height());
-  // a whole scale factor keeps the pixel art crisp
-  const int scale = std::max(1, std::min(width() / displayWidth_, height() / displayHeight_));
-  const int left = (width() - displayWidth_ * scale) / 2 + surfaceX_ * scale;
-  const int top = (height() - displayHeight_ * scale) / 2 + surfaceY_ * scale;
-  return QRect(left, top, surface_->Width() * scale, surface_->Height() * scale);
+  const QSize surface(surface_->Width(), surface_->Height());
+  const DisplayLayout display = onDisplay_ ? display_ : DisplayLayout{surface.width(), surface.height(), 0, 0};
+  return PlaceSurface(size(), surface, display);
 }
 
 QPoint ScreenWidget::ToSurface(const QPoint& p) const {
@@ -47,11 +43,16 @@ QPoint ScreenWidget::ToSurface(const QPoint& p) const {
 
 void ScreenWidget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  if (fullScreen_ || surface_ == nullptr) painter.fillRect(rect(), Qt::black);
-  if (surface_ == nullptr || surface_->Width() == 0) return;
+  if (surface_ == nullptr || surface_->Width() == 0) {
+    painter.fillRect(rect(), Qt::black);
+    return;
+  }
+  const QRect target = TargetRect();
+  // only the margins are blacked: the surface covers the rest every frame
+  for (const QRect& margin : QRegion(rect()).subtracted(QRegion(target))) painter.fillRect(margin, Qt::black);
   const QImage image(reinterpret_cast<const uchar*>(surface_->Pixels().data()), surface_->Width(), surface_->Height(),
                      surface_->Width() * 2, QImage::Format_RGB16);
-  painter.drawImage(TargetRect(), image);
+  painter.drawImage(target, image);  // nearest neighbour: no smooth transform is set
 }
 
 static int ButtonNumber(Qt::MouseButton button) {
@@ -98,7 +99,9 @@ QtInput::~QtInput() {
   if (joystick_ != nullptr) SDL_JoystickClose(joystick_);
 }
 
-void QtInput::KeyEvent(int key, bool pressed) {
+void QtInput::KeyEvent(int key, bool pressed, bool keypad) {
+  // the digits of the main row are no play controls; the same keys of the keypad are
+  if (!keypad && (key == Qt::Key_8 || key == Qt::Key_2 || key == Qt::Key_4 || key == Qt::Key_6)) return;
   int control = -1;
   switch (key) {
     case Qt::Key_K:
@@ -132,15 +135,16 @@ void QtInput::KeyEvent(int key, bool pressed) {
       return;
   }
   held_[std::size_t(control)] = pressed;
+  if (pressed && responsiveTaps_ && control <= Right) tapped_[std::size_t(control)] = true;
 }
 
 void QtInput::Poll() {
   state_ = InputState{};
   if (!active_) return;
-  state_.up = held_[Up];
-  state_.down = held_[Down];
-  state_.left = held_[Left];
-  state_.right = held_[Right];
+  state_.up = held_[Up] || tapped_[Up];
+  state_.down = held_[Down] || tapped_[Down];
+  state_.left = held_[Left] || tapped_[Left];
+  state_.right = held_[Right] || tapped_[Right];
   state_.button1 = held_[Button1];
   state_.ctrl = held_[Ctrl];
   if (joystick_ == nullptr) return;
@@ -154,38 +158,6 @@ void QtInput::Poll() {
   state_.up = state_.up || y < -kDeadZone;
   state_.down = state_.down || y > kDeadZone;
   state_.button1 = state_.button1 || SDL_JoystickGetButton(joystick_, 0) != 0;
-}
-
-QtFrameTimer::QtFrameTimer() {
-  timer_.setTimerType(Qt::PreciseTimer);
-  QObject::connect(&timer_, &QTimer::timeout, [this] {
-    if (tick_) tick_();
-  });
-  Update();
-}
-
-void QtFrameTimer::SetInterval(int milliseconds) {
-  interval_ = std::max(0, milliseconds);
-  timer_.setInterval(interval_);
-}
-
-void QtFrameTimer::SetEnabled(bool enabled) {
-  enabled_ = enabled;
-  Update();
-}
-
-void QtFrameTimer::SetActive(bool active) {
-  active_ = active;
-  Update();
-}
-
-void QtFrameTimer::Update() {
-  timer_.setInterval(interval_);
-  if (enabled_ && active_) {
-    if (!timer_.isActive()) timer_.start();
-  } else {
-    timer_.stop();
-  }
 }
 
 }  // namespace quarrion

@@ -1,14 +1,12 @@
-// The real drawing surface, input and frame timer on Qt (joystick through SDL). The surface
-// draws into the software 16-bit buffer and shows it in a widget, so a frame on screen is
-// pixel for pixel the frame the tests see.
+// The real drawing surface and input on Qt (joystick through SDL). The surface draws into the
+// software 16-bit buffer and shows it in a widget, so a frame on screen is pixel for pixel the
+// frame the tests see.
 #pragma once
-#include <QElapsedTimer>
 #include <QImage>
-#include <QTimer>
 #include <QWidget>
 #include <array>
-#include <functional>
 
+#include "app/display_mode.h"
 #include "app/media/headless_media.h"
 #include "app/media/media.h"
 
@@ -27,15 +25,17 @@ class QtSurface : public SoftwareSurface {
   ScreenWidget* widget_ = nullptr;
 };
 
-// Shows the surface: in a window at its own size, in full screen centred on black inside the
-// emulated display (640 × 480 or 800 × 600) scaled by a whole factor to fit the screen.
+// Shows the surface on black at the largest whole scale that fits: in a window the surface alone,
+// in full screen the emulated display (640 × 480 or 800 × 600) with the surface at its place.
 class ScreenWidget : public QWidget {
   Q_OBJECT
  public:
   explicit ScreenWidget(QWidget* parent = nullptr);
   void SetSurface(const SoftwareSurface* surface) { surface_ = surface; }
-  // Full screen layout: the display emulated and where the surface lies on it.
-  void SetFullScreenLayout(bool on, int displayWidth, int displayHeight, int surfaceX, int surfaceY);
+  // On a display: the full-screen layout; otherwise the surface alone is placed.
+  void SetDisplay(bool onDisplay, const DisplayLayout& display);
+  // Where the surface is drawn in the widget, scale included.
+  QRect TargetRect() const;
   // Maps a point of the widget to surface coordinates.
   QPoint ToSurface(const QPoint& widgetPoint) const;
 
@@ -53,13 +53,9 @@ class ScreenWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
-  QRect TargetRect() const;
   const SoftwareSurface* surface_ = nullptr;
-  bool fullScreen_ = false;
-  int displayWidth_ = 640;
-  int displayHeight_ = 480;
-  int surfaceX_ = 0;
-  int surfaceY_ = 0;
+  bool onDisplay_ = false;
+  DisplayLayout display_{};
 };
 
 // Keyboard states kept from the window's key events, plus joystick 0; read only while active.
@@ -67,39 +63,32 @@ class QtInput : public Input {
  public:
   QtInput();
   ~QtInput() override;
-  // The window passes every key press and release here.
-  void KeyEvent(int qtKey, bool pressed);
-  void ReleaseAll() { held_.fill(false); }
+  // The window passes every key press and release here; only the keypad's digits steer.
+  void KeyEvent(int qtKey, bool pressed, bool keypad = false);
+  void ReleaseAll() {
+    held_.fill(false);
+    tapped_.fill(false);
+  }
   void SetActive(bool active) { active_ = active; }
+  // On: a direction pressed and released between two scans still reaches the next scan.
+  void SetResponsiveTaps(bool on) {
+    responsiveTaps_ = on;
+    tapped_.fill(false);
+  }
+  bool ResponsiveTaps() const { return responsiveTaps_; }
+  // A scan has sampled the controls: the kept taps have been seen.
+  void ScanRead() { tapped_.fill(false); }
   void Poll() override;
   InputState States() const override { return state_; }
 
  private:
   enum Control { Up, Down, Left, Right, Button1, Ctrl, ControlCount };
   std::array<bool, ControlCount> held_{};
+  std::array<bool, ControlCount> tapped_{};  // directions pressed since the last scan, when taps are kept
   InputState state_;
   bool active_ = true;
+  bool responsiveTaps_ = false;
   SDL_Joystick* joystick_ = nullptr;
-};
-
-// The frame timer: a precise Qt timer that runs only while enabled and the program is active.
-class QtFrameTimer : public FrameTimer {
- public:
-  QtFrameTimer();
-  void SetTick(std::function<void()> tick) { tick_ = std::move(tick); }
-  void SetInterval(int milliseconds) override;
-  int Interval() const override { return interval_; }
-  void SetEnabled(bool enabled) override;
-  bool Enabled() const override { return enabled_; }
-  void SetActive(bool active);
-
- private:
-  void Update();
-  QTimer timer_;
-  std::function<void()> tick_;
-  int interval_ = 160;
-  bool enabled_ = true;
-  bool active_ = true;
 };
 
 }  // namespace quarrion

@@ -10,12 +10,14 @@
 #include <QAbstractButton>
 #include <QVBoxLayout>
 #include <QScreen>
+#include <filesystem>
 
 #include "app/dialogs.h"
 #include "app/editor_panel.h"
 #include "app/form_custom_host.h"
 #include "app/language.h"
 #include "app/media/pack.h"
+#include "view/poll_input.h"
 #include "app/texts.h"
 #include "core/cave_set_file.h"
 #include "core/cave_start.h"
@@ -37,16 +39,8 @@ QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizet
 
 constexpr int kClockMs = 1250;
 
-// Full-screen display and where the surface lies on it, by zoom.
-struct FullScreenLayout {
-  int displayWidth;
-  int displayHeight;
-  int x;
-  int y;
-};
-constexpr FullScreenLayout kFullScreen[3] = {{640, 480, 80, 72}, {640, 480, 0, 30}, {800, 600, 0, 40}};
-
-// Windows virtual-key codes of the keys the command map tests.
+// Windows virtual-key codes of the keys the command map tests. A virtual key names the key, not
+// the character: with Shift held the same keys give + _ { } > <, and still act.
 int VirtualKeyOf(int qtKey) {
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return VkLetter(char('A' + (qtKey - Qt::Key_A)));
   switch (qtKey) {
@@ -68,16 +62,22 @@ int VirtualKeyOf(int qtKey) {
     case Qt::Key_Down:
       return VkDown;
     case Qt::Key_Equal:
+    case Qt::Key_Plus:
       return VkEquals;
     case Qt::Key_Comma:
+    case Qt::Key_Less:
       return VkComma;
     case Qt::Key_Minus:
+    case Qt::Key_Underscore:
       return VkMinus;
     case Qt::Key_Period:
+    case Qt::Key_Greater:
       return VkPeriod;
     case Qt::Key_BracketLeft:
+    case Qt::Key_BraceLeft:
       return VkLeftBracket;
     case Qt::Key_BracketRight:
+    case Qt::Key_BraceRight:
       return VkRightBracket;
     default:
       return 0;
@@ -96,22 +96,23 @@ TQuarrionForm::TQuarrionForm(std::string programFolder, std::vector<std::string>
       programFolder_(WithTrailingSeparator(std::move(programFolder))),
       arguments_(std::move(arguments)) {
   setObjectName("TQuarrionForm");
-  setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
+  // the window may grow and be maximised: the surface is then drawn at a whole scale
+  setWindowFlags(Qt::Window | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
   setFocusPolicy(Qt::StrongFocus);
   client_ = new QWidget(this);
   client_->setObjectName("ClientArea");
-  auto* clientLayout = new QVBoxLayout(client_);
-  clientLayout->setContentsMargins(0, 0, 0, 0);
-  clientLayout->setSpacing(0);
+  clientLayout_ = new QVBoxLayout(client_);
+  clientLayout_->setContentsMargins(0, 0, 0, 0);
+  clientLayout_->setSpacing(0);
   screen_ = new ScreenWidget(client_);
   screen_->setObjectName("DXDraw");
   screen_->SetSurface(&surface);
   surface.SetWidget(screen_);
   // the panel's controls lie at fixed places below the surface, outside the layout
-  clientLayout->addWidget(screen_, 0, Qt::AlignLeft | Qt::AlignTop);
-  clientLayout->addStretch(1);
+  clientLayout_->addWidget(screen_);
+  clientLayout_->addStretch();
   setCentralWidget(client_);
+  display_ = std::make_unique<DisplayMode>(*this, *client_, *clientLayout_, *screen_);
   connect(screen_, &ScreenWidget::DoubleClicked, this, [this] { ToggleFullScreen(); });
   frameTimer.SetTick([this] { GameTimer(); });
   frameTimer.SetInterval(160);
@@ -207,10 +208,15 @@ void TQuarrionForm::CreateMenus() {
     connect(action, &QAction::triggered, this, [this, language] { SetLanguage(language); });
   }
   AddAction(OptionsMenu, "CustomWindow", &TQuarrionForm::CustomWindow);
+  QAction* taps = AddAction(OptionsMenu, "OptionsMenu_ResponsiveTaps", &TQuarrionForm::ToggleResponsiveTaps);
+  taps->setCheckable(true);
 
-  HelpMenu = menuBar()->addMenu("Help");
+  // a click on Help opens the help at once, pausing the game as the H key does
+  HelpMenu = menuBar()->addAction("Help");
   HelpMenu->setObjectName("HelpMenu");
-  connect(AddAction(HelpMenu, "HelpMenu_Help", nullptr), &QAction::triggered, this, [this] {
+  actions_["HelpMenu"] = HelpMenu;
+  actions_["HelpMenu_Help"] = HelpMenu;
+  connect(HelpMenu, &QAction::triggered, this, [this] {
     PauseForHelp(*game, *this);
     ShowHelp();
   });
@@ -233,9 +239,6 @@ void TQuarrionForm::ApplyLanguage() {
       OptionsMenu->setTitle(Qs(text.text));
     } else if (name == "EditMenu") {
       EditMenu->setTitle(Qs(text.text));
-    } else if (name == "HelpMenu") {
-      HelpMenu->setTitle(Qs(text.text));
-      if (QAction* help = Action("HelpMenu_Help")) help->setText(Qs(text.text));
     } else if (QAction* action = Action(name.c_str())) {
       action->setText(Qs(text.text));
     } else if (QWidget* control = panel_ != nullptr ? panel_->Control(name) : nullptr) {
@@ -264,8 +267,13 @@ void TQuarrionForm::SetLanguage(int language) {
   ApplyLanguage();
 }
 
-bool TQuarrionForm::LoadCaveSetAtStartup(const std::string& path) {
-  if (path.empty() || !ReadCaveSetFile(path, game->caves)) return false;
+bool TQuarrionForm::LoadCaveSetAtStartup(const std::string& given) {
+  if (given.empty()) return false;
+  // kept absolute: the next start may come from another folder
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(given, error);
+  const std::string path = error ? given : absolute.lexically_normal().string();
+  if (!ReadCaveSetFile(path, game->caves)) return false;
   game->caveSet.caveSetFileName = path;
   Action("GameMenu_Start")->setEnabled(true);
   quarrion::ReturnToTitle(*game);
@@ -293,6 +301,8 @@ bool TQuarrionForm::Creation() {
 
   config_ = ReadConfig(programFolder_);
   frameTimer.SetInterval(config_.speed);
+  input.SetResponsiveTaps(config_.responsiveTaps != 0);
+  Action("OptionsMenu_ResponsiveTaps")->setChecked(config_.responsiveTaps != 0);
   Shell().muted = config_.soundOff;
   Action("OptionsMenu_Mute")->setChecked(Shell().muted != 0);
   ApplyLanguage();
@@ -305,6 +315,8 @@ bool TQuarrionForm::Creation() {
 
   bool loaded = arguments_.size() == 1 && LoadCaveSetAtStartup(arguments_[0]);
   if (!loaded) loaded = LoadCaveSetAtStartup(config_.lastCaveSetPath);
+  // a first start, or a last set that is gone, still opens on something to play
+  if (!loaded && arguments_.empty()) loaded = LoadCaveSetAtStartup(programFolder_ + "Levels/Quarrion.qcv");
 
   midi.SetFileName(config_.musicPath);
   if (!midi.Open()) Shell().musicAvailable = 0;
@@ -366,15 +378,7 @@ void TQuarrionForm::LoadGraphicsForZoom() {
   for (int z = 0; z < 3; ++z) Action(zoomNames[z])->setChecked(z == zoom);
   const ZoomGeometry geometry = GeometryOf(zoom);
   surface.Resize(geometry.width, geometry.height);
-  if (!fullScreen_) {
-    screen_->setFixedSize(geometry.width, geometry.height);
-    client_->setFixedSize(geometry.width, geometry.height);
-    adjustSize();
-    setFixedSize(sizeHint());
-  } else {
-    const FullScreenLayout& layout = kFullScreen[zoom];
-    screen_->SetFullScreenLayout(true, layout.displayWidth, layout.displayHeight, layout.x, layout.y);
-  }
+  display_->ShowZoom(zoom, QSize(geometry.width, geometry.height));
 }
 
 void TQuarrionForm::ShowZoomMenu() {
@@ -437,6 +441,11 @@ void TQuarrionForm::DrawGameFrame() {
   quarrion::DrawGameFrame(*game, view, media);
 }
 
+void TQuarrionForm::PollInput() {
+  quarrion::PollInput(*game, input);
+  input.ScanRead();  // the scan has seen the taps kept for it
+}
+
 void TQuarrionForm::PlayLoopedSound(int item) {
   media.waves.SetLooped(item, true);
   PlaySound(item);
@@ -457,7 +466,7 @@ void TQuarrionForm::EnableStartStopMenus() {
 }
 
 void TQuarrionForm::keyPressEvent(QKeyEvent* event) {
-  input.KeyEvent(event->key(), true);
+  input.KeyEvent(event->key(), true, (event->modifiers() & Qt::KeypadModifier) != 0);
   const int key = VirtualKeyOf(event->key());
   if (key == 0) return;
   KeyContext context{*game, *this, *this, editor_->paletteIndex};
@@ -469,11 +478,15 @@ void TQuarrionForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TQuarrionForm::keyReleaseEvent(QKeyEvent* event) {
-  if (!event->isAutoRepeat()) input.KeyEvent(event->key(), false);
+  if (!event->isAutoRepeat())
+    input.KeyEvent(event->key(), false, (event->modifiers() & Qt::KeypadModifier) != 0);
 }
 
 void TQuarrionForm::closeEvent(QCloseEvent* event) {
+  // every setting as it is in force now
   config_.soundOff = Shell().muted;
+  config_.zoom = uint8_t(view.zoom <= 2 ? view.zoom : 0);
+  config_.responsiveTaps = input.ResponsiveTaps() ? 1 : 0;
   config_.lastCaveSetPath = game->caveSet.caveSetFileName;
   WriteConfig(programFolder_, config_);  // written whatever the answer below
   if (game->play.editorActive && game->caveSet.cavesModified) {
@@ -539,29 +552,17 @@ void TQuarrionForm::Stop() { quarrion::Stop(*game, *this); }
 void TQuarrionForm::ToggleFullScreen() {
   if (game->play.editorActive) return;
   const int zoom = view.zoom <= 2 ? view.zoom : 0;
-  if (fullScreen_) {
-    fullScreen_ = false;
-    screen_->SetFullScreenLayout(false, 0, 0, 0, 0);
-    screen_->unsetCursor();
-    menuBar()->show();
-    showNormal();
-    LoadGraphicsForZoom();
-    setGeometry(windowedGeometry_);
-    return;
+  if (display_->FullScreen()) {
+    const ZoomGeometry geometry = GeometryOf(zoom);
+    display_->LeaveFullScreen(QSize(geometry.width, geometry.height));
+  } else {
+    display_->EnterFullScreen(zoom);
   }
-  windowedGeometry_ = geometry();
-  fullScreen_ = true;
-  menuBar()->hide();
-  screen_->setCursor(Qt::BlankCursor);
-  setMinimumSize(0, 0);
-  setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  screen_->setMinimumSize(0, 0);
-  screen_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  const FullScreenLayout& layout = kFullScreen[zoom];
-  screen_->SetFullScreenLayout(true, layout.displayWidth, layout.displayHeight, layout.x, layout.y);
-  showFullScreen();
-  // without a window manager nobody moves the window to the corner of the display
-  if (QScreen* display = screen()) setGeometry(display->geometry());
+}
+
+void TQuarrionForm::ToggleResponsiveTaps() {
+  input.SetResponsiveTaps(!input.ResponsiveTaps());
+  Action("OptionsMenu_ResponsiveTaps")->setChecked(input.ResponsiveTaps());
 }
 
 CaveSetCommandContext TQuarrionForm::CaveSetContext() {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "app/config.h"
+#include "app/display_mode.h"
+#include "app/frame_pacing.h"
 #include "app/game_shell.h"
 #include "app/qt_media.h"
 #include "app/sdl_audio.h"
@@ -22,6 +24,7 @@
 class QAction;
 class QMenu;
 class QString;
+class QVBoxLayout;
 
 namespace quarrion {
 
@@ -78,6 +81,15 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void ClickPanelButton(const std::string& name);
   bool GameClockRunning() const { return Timer_GameClock.isActive(); }
   bool FrameTimerEnabled() const { return frameTimer.Enabled(); }
+  int FrameTimerInterval() const { return frameTimer.TimerInterval(); }
+  // One firing of the frame timer, for tests that step the game frame by frame.
+  void FrameTick() { GameTimer(); }
+  const Config& Settings() const { return config_; }
+  bool IsFullScreen() const { return display_->FullScreen(); }
+  // Where the surface is drawn inside the drawing widget, scale included.
+  QRect SurfaceRect() const { return screen_->TargetRect(); }
+  // The play controls as the keyboard and pads give them, for tests.
+  QtInput& Controls() { return input; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -96,6 +108,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void UpdateCamera() override;
   void DrawGameFrame() override;
   void PlayLoopedSound(int item) override;
+  void PollInput() override;
   bool IsMuted() const override { return Shell().muted != 0; }
   void ReturnToTitle() override;
   void StoreEditorFields() override;
@@ -118,6 +131,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void ShowSpeedDialog() override;
   void CustomWindow();
   void ToggleFullScreen() override;
+  void ToggleResponsiveTaps();
   void Start();
   void Stop();
   void RecordDemo();
@@ -169,14 +183,14 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   QWidget* client_ = nullptr;  // the surface and, in the editor, the panel below it
   QuestionAnswerer askQuestion_;
   std::function<SaveAnswer()> askSave_;
-  bool fullScreen_ = false;
-  QRect windowedGeometry_;
+  QVBoxLayout* clientLayout_ = nullptr;
   ScreenWidget* screen_ = nullptr;
+  std::unique_ptr<DisplayMode> display_;
   QTimer Timer_GameClock;
   QTimer midiService_;
   QMenu* GameMenu = nullptr;
   QMenu* OptionsMenu = nullptr;
-  QMenu* HelpMenu = nullptr;
+  QAction* HelpMenu = nullptr;  // opens the help at once: a menu bar item without a drop-down
   QMenu* Menu_Zoom = nullptr;
   QMenu* OptionsMenu_Language = nullptr;
   QMenu* EditMenu = nullptr;

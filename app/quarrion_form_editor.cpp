@@ -127,7 +127,7 @@ bool TQuarrionForm::LoadEditorImages() {
 }
 
 void TQuarrionForm::Editor() {
-  if (fullScreen_) ToggleFullScreen();
+  if (display_->FullScreen()) ToggleFullScreen();
   const bool wasLoaded = game->caveSet.caveSetLoaded != 0;
   if (wasLoaded) setWindowTitle(Qs(CaveSetCaption(game->caveSet.caveSetName)));
   if (EnterEditor(*game, *editor_)) EnableDemoMenus();  // a new set; the caption stays
@@ -137,8 +137,7 @@ void TQuarrionForm::Editor() {
   Action("FullScreen")->setVisible(false);
 
   surface.Resize(kEditorWidth, kEditorSurfaceHeight);
-  screen_->setFixedSize(kEditorWidth, kEditorSurfaceHeight);
-  client_->setFixedSize(kEditorWidth, kEditorClientHeight);
+  display_->ShowEditor(QSize(kEditorWidth, kEditorSurfaceHeight), QSize(kEditorWidth, kEditorClientHeight));
   panel_->SetActive(true);
   SetGameMenuForEditor(true);
   EditMenu->menuAction()->setVisible(true);
@@ -150,8 +149,7 @@ void TQuarrionForm::Editor() {
   }
   Menu_Zoom->menuAction()->setEnabled(false);
   Menu_Zoom->menuAction()->setVisible(false);
-  adjustSize();
-  setFixedSize(sizeHint());
+  display_->ShowEditor(QSize(kEditorWidth, kEditorSurfaceHeight), QSize(kEditorWidth, kEditorClientHeight));
   move(x(), kEditorWindowTop);
   UpdateUndoActions();
 }

@@ -369,4 +369,12 @@ std::string_view EditText(EditMenuText text, int language) {
   return kTexts[int(text)][shown];
 }
 
+std::string_view OptionsText(OptionsMenuText text, int language) {
+  static constexpr std::string_view kTexts[1][3] = {
+      {"Keep quick taps", "Kurze Tastendrücke merken", "Zapamiętuj krótkie naciśnięcia"},
+  };
+  const int shown = language >= 0 && language < kLanguageCount ? language : 0;
+  return kTexts[int(text)][shown];
+}
+
 }  // namespace quarrion

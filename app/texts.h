@@ -44,6 +44,10 @@ inline constexpr std::string_view kHelpTitle = "     Q U A R R I O N";
 enum class EditMenuText { Menu, Undo, Redo };
 std::string_view EditText(EditMenuText text, int language);
 
+// The Options menu's items beyond the language table.
+enum class OptionsMenuText { ResponsiveTaps };
+std::string_view OptionsText(OptionsMenuText text, int language);
+
 // Caption of a language's own menu item: "English", "Deutsch", "Polski"; unknown reads as English.
 std::string_view LanguageName(int language);
 

@@ -189,7 +189,7 @@ TEST_F(ConfigFileTest, FreshFileHoldsBothSectionsWithKeysInTableOrder) {
   config.speed = 16;
   ASSERT_TRUE(WriteConfig(folder_, config));
   EXPECT_EQ(ReadIni(),
-            "[Config]\nOpen=/q/Levels/Quarrion.qcv\nLanguage=0\nSpeed=16\nSoundOFF=0\nZoom=1\n\n"
+            "[Config]\nOpen=/q/Levels/Quarrion.qcv\nLanguage=0\nSpeed=16\nSoundOFF=0\nZoom=1\nResponsiveTaps=0\n\n"
             "[Data]\nGraph24=/q/data/standard/Graphics24.dxg\nGraph32=/q/data/standard/Graphics32.dxg\n"
             "Graph40=/q/data/standard/Graphics40.dxg\nFonts=/q/data/standard/Fonts.dxg\n"
             "Sounds=/q/data/standard/Sounds.dxw\nMusic=/q/data/standard/Quarrion.mid\n");

@@ -29,7 +29,7 @@ TEST(ApplyLanguage, SetsTheTextsInTheOrderOfTheTable) {
   const std::vector<int> expected = {0,  2,  52, 4,  5,  6,  7,  8,  9,  11, 12, 48, 49, 50, 51, 14, 15, 16,
                                      17, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 40, 41, 42, 43, 44,
                                      45, 57, 58, 59, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 84, 85,
-                                     -1, -1, -1};  // the Edit menu's texts lie outside the table
+                                     -1, -1, -1, -1};  // the taps item's and the Edit menu's texts lie outside the table
   for (int language = 0; language < kLanguageCount; ++language) {
     const LanguageView view = ApplyLanguage(language, false);
     EXPECT_EQ(Entries(view.texts), expected);
