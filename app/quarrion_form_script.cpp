@@ -15,7 +15,8 @@
 namespace quarrion {
 
 // QUARRION_SCRIPT="wait 3000; key Space; hold Right; wait 800; release Right; shot /tmp/a.png; quit"
-// (also "menu OBJECTNAME", "screen FILE" for the whole display, "close" for the dialog in front)
+// (also "menu OBJECTNAME", "screen FILE" for the whole display, "close" for the dialog in front,
+// "maximize" and "resize W H" for the window)
 // plays keys into the window and takes screenshots, so the game can be looked at without a person.
 void TQuarrionForm::RunScript() {
   const QString script = QProcessEnvironment::systemEnvironment().value("QUARRION_SCRIPT");
@@ -49,6 +50,14 @@ void TQuarrionForm::RunScript() {
       if (verb == "menu") {  // a menu command by its object name, as if clicked
         const auto found = actions_.find(arg.toStdString());
         if (found != actions_.end()) QTimer::singleShot(0, found->second, &QAction::trigger);
+        continue;
+      }
+      if (verb == "maximize") {
+        showMaximized();
+        continue;
+      }
+      if (verb == "resize" && words.size() > 2) {
+        resize(arg.toInt(), words[2].toInt());
         continue;
       }
       if (verb == "close") {  // the dialog in front, if any
