@@ -6,8 +6,34 @@
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
+#include <array>
+#include <cstdint>
 
 namespace quarrion {
+
+namespace {
+
+// Every RGB565 colour widened to 32-bit RGB by repeating each field's top bits, as Qt does; one
+// lookup a pixel, and a frame holds few colours, so the table stays in the cache.
+const std::vector<uint32_t>& Rgb16Table() {
+  static const std::vector<uint32_t> table = [] {
+    std::vector<uint32_t> widened(65536);
+    for (uint32_t c = 0; c < 65536; ++c) {
+      const uint32_t r = c >> 11, g = (c >> 5) & 63, b = c & 31;
+      widened[c] = 0xff000000u | (r << 3 | r >> 2) << 16 | (g << 2 | g >> 4) << 8 | (b << 3 | b >> 2);
+    }
+    return widened;
+  }();
+  return table;
+}
+
+}  // namespace
+
+void ConvertRgb16(const std::vector<uint16_t>& pixels, QImage& out) {
+  const uint32_t* table = Rgb16Table().data();
+  auto* target = reinterpret_cast<uint32_t*>(out.bits());
+  for (std::size_t i = 0; i < pixels.size(); ++i) target[i] = table[pixels[i]];
+}
 
 void QtSurface::Flip() {
   SoftwareSurface::Flip();
@@ -50,9 +76,11 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
   const QRect target = TargetRect();
   // only the margins are blacked: the surface covers the rest every frame
   for (const QRect& margin : QRegion(rect()).subtracted(QRegion(target))) painter.fillRect(margin, Qt::black);
-  const QImage image(reinterpret_cast<const uchar*>(surface_->Pixels().data()), surface_->Width(), surface_->Height(),
-                     surface_->Width() * 2, QImage::Format_RGB16);
-  painter.drawImage(target, image);  // nearest neighbour: no smooth transform is set
+  // converted into a buffer kept between frames: a fresh image each frame costs more than the frame
+  if (shown_.width() != surface_->Width() || shown_.height() != surface_->Height())
+    shown_ = QImage(surface_->Width(), surface_->Height(), QImage::Format_RGB32);
+  ConvertRgb16(surface_->Pixels(), shown_);
+  painter.drawImage(target, shown_);  // nearest neighbour: no smooth transform is set
 }
 
 static int ButtonNumber(Qt::MouseButton button) {

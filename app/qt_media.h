@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <vector>
 
 #include "app/display_mode.h"
 #include "app/media/headless_media.h"
@@ -15,6 +17,10 @@ typedef struct _SDL_Joystick SDL_Joystick;
 namespace quarrion {
 
 class ScreenWidget;
+
+// The 16-bit surface's pixels as 32-bit RGB into an image of as many pixels (Format_RGB32),
+// exactly as Qt widens them.
+void ConvertRgb16(const std::vector<uint16_t>& pixels, QImage& out);
 
 class QtSurface : public SoftwareSurface {
  public:
@@ -54,6 +60,7 @@ class ScreenWidget : public QWidget {
 
  private:
   const SoftwareSurface* surface_ = nullptr;
+  QImage shown_;  // the surface in the screen's 32-bit format, kept between frames
   bool onDisplay_ = false;
   DisplayLayout display_{};
 };

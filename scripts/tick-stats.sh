@@ -45,5 +45,6 @@ def pct(p):
     return gaps[min(len(gaps) - 1, int(round(p / 100.0 * (len(gaps) - 1))))]
 print(f"speed {int(speed)}: {len(gaps)} tick intervals over {wall1 - wall0:.1f} s")
 print(f"median {pct(50):.3f} ms, 99th percentile {pct(99):.3f} ms, longest {gaps[-1]:.3f} ms")
-print(f"CPU {100.0 * (cpu1 - cpu0) / hz / (wall1 - wall0):.1f} % of one core")
+cpu = (cpu1 - cpu0) / hz
+print(f"CPU {100.0 * cpu / (wall1 - wall0):.1f} % of one core, {1000.0 * cpu / len(gaps):.3f} ms a tick")
 PY

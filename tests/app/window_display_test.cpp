@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/display_mode.h"
+#include "app/qt_media.h"
 #include "tests/app/form_fixture.h"
 
 namespace quarrion {
@@ -23,6 +24,17 @@ TEST(PlaceSurfaceTest, TakesTheLargestWholeScaleAndCentresTheDisplay) {
   EXPECT_EQ(small, QRect((1920 - 1280) / 2 + 160, (1080 - 960) / 2 + 144, 960, 624));
   // never below the surface's own size, even in a smaller area
   EXPECT_EQ(PlaceSurface(QSize(100, 100), QSize(480, 312), DisplayLayout{480, 312, 0, 0}).width(), 480);
+}
+
+TEST(ConvertRgb16Test, WidensEveryColourAsQtDoes) {
+  std::vector<uint16_t> all(65536);
+  for (std::size_t i = 0; i < all.size(); ++i) all[i] = uint16_t(i);
+  QImage ours(256, 256, QImage::Format_RGB32);
+  ConvertRgb16(all, ours);
+  const QImage qts = QImage(reinterpret_cast<const uchar*>(all.data()), 256, 256, 512, QImage::Format_RGB16)
+                         .convertToFormat(QImage::Format_RGB32);
+  for (int y = 0; y < 256; ++y)
+    for (int x = 0; x < 256; ++x) ASSERT_EQ(ours.pixel(x, y), qts.pixel(x, y)) << std::hex << (y * 256 + x);
 }
 
 class WindowDisplayTest : public FormTest {
