@@ -52,11 +52,10 @@ void SoftwareSurface::Draw(const ImageList& list, int item, int pattern, int x, 
     const std::size_t from = std::size_t(source.y + (ty - y)) * std::size_t(image->bitmap.width) +
                              std::size_t(source.x + (x0 - x));
     const uint16_t* color = ready.color.data() + from;
-    const uint8_t* opaque = ready.opaque.data() + from;
+    const uint16_t* opaque = ready.opaque.data() + from;
     uint16_t* to = pixels_.data() + std::size_t(ty) * std::size_t(width_) + std::size_t(x0);
-    for (int n = x1 - x0; n > 0; --n, ++color, ++opaque, ++to) {
-      if (*opaque) *to = *color;
-    }
+    // a masked blend without a branch: the compiler draws eight pixels a step
+    for (int n = 0; n < x1 - x0; ++n) to[n] = uint16_t((to[n] & ~opaque[n]) | color[n]);
   }
 }
 

@@ -34,10 +34,11 @@ class ImageList {
   }
   const ImageListData& Data() const { return data_; }
 
-  // Item n in the surface's pixel format, with a flag per pixel for what shows through.
+  // Item n in the surface's pixel format, with a mask per pixel: all ones where the picture
+  // covers, zero where the surface shows through (the colour is zero there too).
   struct Ready {
     std::vector<uint16_t> color;
-    std::vector<uint8_t> opaque;
+    std::vector<uint16_t> opaque;
   };
   const Ready& ReadyItem(int n) const;
 

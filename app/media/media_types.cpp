@@ -28,8 +28,9 @@ const ImageList::Ready& ImageList::ReadyItem(int n) const {
     slot->opaque.resize(item.bitmap.pixels.size());
     for (std::size_t i = 0; i < item.bitmap.pixels.size(); ++i) {
       const uint32_t rgb = item.bitmap.pixels[i];
-      slot->color[i] = ToRgb565(rgb);
-      slot->opaque[i] = !(item.transparent && rgb == item.transparentColor);
+      const bool covers = !(item.transparent && rgb == item.transparentColor);
+      slot->opaque[i] = covers ? 0xffff : 0;
+      slot->color[i] = covers ? ToRgb565(rgb) : 0;
     }
   }
   return *slot;
