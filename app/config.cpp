@@ -153,7 +153,8 @@ std::vector<KeyValue> KeysInTableOrder(const Config& config) {
           {kDataSection, "Graph40", config.graph40Path},
           {kDataSection, "Fonts", config.fontsPath},
           {kDataSection, "Sounds", config.soundsPath},
-          {kDataSection, "Music", config.musicPath}};
+          {kDataSection, "Music", config.musicPath},
+          {kDataSection, "SoundFont", config.soundFont}};
 }
 
 void SetKey(std::vector<IniLine>& lines, const KeyValue& entry) {
@@ -254,6 +255,7 @@ Config ParseConfig(std::string_view text, const std::string& programFolder) {
   ReadPath(lines, kDataSection, "Fonts", config.fontsPath);
   ReadPath(lines, kDataSection, "Sounds", config.soundsPath);
   ReadPath(lines, kDataSection, "Music", config.musicPath);
+  ReadPath(lines, kDataSection, "SoundFont", config.soundFont);
   return config;
 }
 

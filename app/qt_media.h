@@ -9,10 +9,9 @@
 #include <array>
 #include <functional>
 
+#include "app/gamepad.h"
 #include "app/media/headless_media.h"
 #include "app/media/media.h"
-
-typedef struct _SDL_Joystick SDL_Joystick;
 
 namespace quarrion {
 
@@ -62,11 +61,9 @@ class ScreenWidget : public QWidget {
   int surfaceY_ = 0;
 };
 
-// Keyboard states kept from the window's key events, plus joystick 0; read only while active.
+// Keyboard states kept from the window's key events, plus the gamepads; read only while active.
 class QtInput : public Input {
  public:
-  QtInput();
-  ~QtInput() override;
   // The window passes every key press and release here.
   void KeyEvent(int qtKey, bool pressed);
   void ReleaseAll() { held_.fill(false); }
@@ -79,7 +76,7 @@ class QtInput : public Input {
   std::array<bool, ControlCount> held_{};
   InputState state_;
   bool active_ = true;
-  SDL_Joystick* joystick_ = nullptr;
+  Gamepads pads_;
 };
 
 // The frame timer: a precise Qt timer that runs only while enabled and the program is active.

@@ -307,6 +307,7 @@ bool TQuarrionForm::Creation() {
   if (!loaded) loaded = LoadCaveSetAtStartup(config_.lastCaveSetPath);
 
   midi.SetFileName(config_.musicPath);
+  midi.SetSoundFont(config_.soundFont);
   if (!midi.Open()) Shell().musicAvailable = 0;
 
   for (int y = 1; y <= kMapHeight; ++y)
