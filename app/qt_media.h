@@ -1,4 +1,4 @@
-// The real drawing surface, input and frame timer on Qt (joystick through SDL). The surface
+// The real drawing surface, input and frame timer on Qt (gamepads through SDL). The surface
 // draws into the software 16-bit buffer and shows it in a widget, so a frame on screen is
 // pixel for pixel the frame the tests see.
 #pragma once

@@ -145,8 +145,9 @@ TEST_F(GamepadTest, DeviceWithoutMappingSteersWithAxesAndHatAndFiresWithFirstBut
 }
 
 TEST_F(GamepadTest, SeveralPadsSteerTogetherAndOneUnpluggedLeavesTheOther) {
+  VirtualPad first = VirtualPad::Controller();  // there before the start
   Gamepads pads;
-  VirtualPad first = VirtualPad::Controller();
+  EXPECT_EQ(pads.Count(), 1);
   VirtualPad second = VirtualPad::Controller();
   VirtualPad plain(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 1, 0);
   pads.Refresh();
