@@ -17,6 +17,9 @@ namespace quarrion {
 namespace {
 
 constexpr int kChannels = 32;
+// Half volume for the game's sounds: single sounds peak close to full scale, and the mixer adds
+// overlapping ones, so at full volume a busy cave (falling boulders, explosions) was clipped.
+constexpr int kEffectsVolume = MIX_MAX_VOLUME / 2;
 
 bool audioOpen = false;
 std::array<Mix_Chunk*, kChannels> channelChunk{};  // what each mixer channel last started
@@ -69,6 +72,7 @@ bool OpenAudio() {
   }
   Mix_Init(MIX_INIT_MID);
   Mix_AllocateChannels(kChannels);
+  Mix_Volume(-1, kEffectsVolume);
   Mix_HookMusicFinished(OnMusicFinished);
   audioOpen = true;
   return true;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the built game with SDL's disk audio driver, which writes the mixed output to a file, and
-# prints sox's figures for a stretch of the title tune and a stretch of play in the first cave.
+# prints sox's figures for a stretch of the title tune, a stretch of play in the first cave and
+# that cave's demo, the busiest sound of the three.
 # Usage: scripts/sound-check.sh [SECONDS_OF_TITLE]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,3 +24,4 @@ run() {  # run NAME SCRIPT
 
 run title "wait $title_ms; quit"
 run cave "wait 300; key Space; wait 100; key Space; wait 2500; hold Right; wait 2500; release Right; hold Down; wait 1500; quit"
+run demo "wait 300; key Space; wait 100; key D; wait 25000; quit"
