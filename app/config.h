@@ -1,6 +1,6 @@
 // The configuration file "Quarrion.ini" in the program folder: read once at start-up, written at
 // each close request. Sections "Config" (Open, Language, Speed, SoundOFF, Zoom) and "Data"
-// (Graph24, Graph32, Graph40, Fonts, Sounds, Music, and our SoundFont).
+// (Graph24, Graph32, Graph40, Fonts, Sounds, Music, then our own SoundFont).
 #pragma once
 #include <cstdint>
 #include <string>
