@@ -154,6 +154,7 @@ std::vector<KeyValue> KeysInTableOrder(const Config& config) {
           {kDataSection, "Fonts", config.fontsPath},
           {kDataSection, "Sounds", config.soundsPath},
           {kDataSection, "Music", config.musicPath},
+          {kDataSection, "SoundFont", config.soundFont},
           {kConfigSection, "ResponsiveTaps", std::to_string(int(config.responsiveTaps))}};
 }
 
@@ -256,6 +257,7 @@ Config ParseConfig(std::string_view text, const std::string& programFolder) {
   ReadPath(lines, kDataSection, "Fonts", config.fontsPath);
   ReadPath(lines, kDataSection, "Sounds", config.soundsPath);
   ReadPath(lines, kDataSection, "Music", config.musicPath);
+  ReadPath(lines, kDataSection, "SoundFont", config.soundFont);
   return config;
 }
 

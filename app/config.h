@@ -1,6 +1,6 @@
 // The configuration file "Quarrion.ini" in the program folder: read once at start-up, written at
 // each close request. Sections "Config" (Open, Language, Speed, SoundOFF, Zoom) and "Data"
-// (Graph24, Graph32, Graph40, Fonts, Sounds, Music).
+// (Graph24, Graph32, Graph40, Fonts, Sounds, Music, then our own SoundFont).
 #pragma once
 #include <cstdint>
 #include <string>
@@ -23,6 +23,7 @@ struct Config {
   std::string fontsPath;
   std::string soundsPath;
   std::string musicPath;
+  std::string soundFont;  // Data/SoundFont: the General MIDI SoundFont; empty = search the usual folders
 };
 
 // The program folder with its trailing '/' (one is added when missing).

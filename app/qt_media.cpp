@@ -1,7 +1,5 @@
 #include "app/qt_media.h"
 
-#include <SDL.h>
-
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
@@ -119,14 +117,6 @@ void ScreenWidget::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit DoubleClicked();
 }
 
-QtInput::QtInput() {
-  if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0 && SDL_NumJoysticks() > 0) joystick_ = SDL_JoystickOpen(0);
-}
-
-QtInput::~QtInput() {
-  if (joystick_ != nullptr) SDL_JoystickClose(joystick_);
-}
-
 void QtInput::KeyEvent(int key, bool pressed, bool keypad) {
   // the digits of the main row are no play controls; the same keys of the keypad are
   if (!keypad && (key == Qt::Key_8 || key == Qt::Key_2 || key == Qt::Key_4 || key == Qt::Key_6)) return;
@@ -175,17 +165,12 @@ void QtInput::Poll() {
   state_.right = held_[Right] || tapped_[Right];
   state_.button1 = held_[Button1];
   state_.ctrl = held_[Ctrl];
-  if (joystick_ == nullptr) return;
-  SDL_JoystickUpdate();
-  // a dead zone of 50 in a range of ±1000, as the keyboard-like joystick binding expects
-  constexpr int kDeadZone = 32767 * 50 / 1000;
-  const int x = SDL_JoystickGetAxis(joystick_, 0);
-  const int y = SDL_JoystickGetAxis(joystick_, 1);
-  state_.left = state_.left || x < -kDeadZone;
-  state_.right = state_.right || x > kDeadZone;
-  state_.up = state_.up || y < -kDeadZone;
-  state_.down = state_.down || y > kDeadZone;
-  state_.button1 = state_.button1 || SDL_JoystickGetButton(joystick_, 0) != 0;
+  const PadState pad = pads_.Read();
+  state_.up = state_.up || pad.up;
+  state_.down = state_.down || pad.down;
+  state_.left = state_.left || pad.left;
+  state_.right = state_.right || pad.right;
+  state_.button1 = state_.button1 || pad.button1;
 }
 
 }  // namespace quarrion

@@ -1,4 +1,4 @@
-// The real drawing surface and input on Qt (joystick through SDL). The surface draws into the
+// The real drawing surface and input on Qt (gamepads through SDL). The surface draws into the
 // software 16-bit buffer and shows it in a widget, so a frame on screen is pixel for pixel the
 // frame the tests see.
 #pragma once
@@ -9,10 +9,9 @@
 #include <vector>
 
 #include "app/display_mode.h"
+#include "app/gamepad.h"
 #include "app/media/headless_media.h"
 #include "app/media/media.h"
-
-typedef struct _SDL_Joystick SDL_Joystick;
 
 namespace quarrion {
 
@@ -65,11 +64,9 @@ class ScreenWidget : public QWidget {
   DisplayLayout display_{};
 };
 
-// Keyboard states kept from the window's key events, plus joystick 0; read only while active.
+// Keyboard states kept from the window's key events, plus the gamepads; read only while active.
 class QtInput : public Input {
  public:
-  QtInput();
-  ~QtInput() override;
   // The window passes every key press and release here; only the keypad's digits steer.
   void KeyEvent(int qtKey, bool pressed, bool keypad = false);
   void ReleaseAll() {
@@ -95,7 +92,7 @@ class QtInput : public Input {
   InputState state_;
   bool active_ = true;
   bool responsiveTaps_ = false;
-  SDL_Joystick* joystick_ = nullptr;
+  Gamepads pads_;
 };
 
 }  // namespace quarrion

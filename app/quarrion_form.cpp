@@ -319,6 +319,7 @@ bool TQuarrionForm::Creation() {
   if (!loaded && arguments_.empty()) loaded = LoadCaveSetAtStartup(programFolder_ + "Levels/Quarrion.qcv");
 
   midi.SetFileName(config_.musicPath);
+  midi.SetSoundFont(config_.soundFont);
   if (!midi.Open()) Shell().musicAvailable = 0;
 
   for (int y = 1; y <= kMapHeight; ++y)

@@ -25,14 +25,19 @@ void TQuarrionForm::RunScript() {
   QTimer::singleShot(0, this, [this] { FocusChanged(true); });
   auto steps = std::make_shared<QStringList>(script.split(';', Qt::SkipEmptyParts));
   auto next = std::make_shared<std::function<void()>>();
-  *next = [this, steps, next] {
+  // the step holds itself only weakly, through the timer that calls it: a strong hold would be a
+  // cycle that outlives the script
+  std::weak_ptr<std::function<void()>> self = next;
+  *next = [this, steps, self] {
+    const auto step = self.lock();
+    if (!step) return;
     while (!steps->isEmpty()) {
       const QStringList words = steps->takeFirst().trimmed().split(' ', Qt::SkipEmptyParts);
       if (words.isEmpty()) continue;
       const QString verb = words[0];
       const QString arg = words.size() > 1 ? words[1] : QString();
       if (verb == "wait") {
-        QTimer::singleShot(arg.toInt(), this, [next] { (*next)(); });
+        QTimer::singleShot(arg.toInt(), this, [step] { (*step)(); });
         return;
       }
       if (verb == "quit") {

@@ -5,16 +5,21 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
 
+#include "app/sound_font.h"
+
 namespace quarrion {
 namespace {
 
 constexpr int kChannels = 32;
-constexpr const char* kSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+// Half volume for the game's sounds: single sounds peak close to full scale, and the mixer adds
+// overlapping ones, so at full volume a busy cave (falling boulders, explosions) was clipped.
+constexpr int kEffectsVolume = MIX_MAX_VOLUME / 2;
 
 bool audioOpen = false;
 std::array<Mix_Chunk*, kChannels> channelChunk{};  // what each mixer channel last started
@@ -66,8 +71,8 @@ bool OpenAudio() {
     return false;
   }
   Mix_Init(MIX_INIT_MID);
-  Mix_SetSoundFonts(kSoundFont);
   Mix_AllocateChannels(kChannels);
+  Mix_Volume(-1, kEffectsVolume);
   Mix_HookMusicFinished(OnMusicFinished);
   audioOpen = true;
   return true;
@@ -248,7 +253,22 @@ bool SdlMidiPlayer::Open() {
   lengthMs_ = MidiFileLengthMs(bytes);
   if (lengthMs_ <= 0) return false;
   // without an audio device the tune still counts as open: its length and position still run
-  if (audioOpen) music_ = Mix_LoadMUS(fileName_.c_str());
+  if (!audioOpen) return true;
+  // a tune that cannot sound stays off, and the log says why
+  const SoundFontChoice font = FindSoundFont(soundFont_, SoundFontFolders());
+  if (!font.note.empty()) std::fprintf(stderr, "Quarrion: %s\n", font.note.c_str());
+  if (font.path.empty()) {
+    lengthMs_ = 0;
+    return false;
+  }
+  Mix_SetSoundFonts(font.path.c_str());
+  music_ = Mix_LoadMUS(fileName_.c_str());
+  if (music_ == nullptr) {
+    std::fprintf(stderr, "Quarrion: the tune \"%s\" cannot be played with the SoundFont \"%s\": %s\n",
+                 fileName_.c_str(), font.path.c_str(), Mix_GetError());
+    lengthMs_ = 0;
+    return false;
+  }
   return true;
 }
 

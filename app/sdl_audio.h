@@ -48,6 +48,8 @@ class SdlMidiPlayer : public MidiPlayer {
   ~SdlMidiPlayer() override;
   void SetFileName(const std::string& path) override { fileName_ = path; }
   const std::string& FileName() const override { return fileName_; }
+  // The SoundFont setting: a file, or empty to search the usual folders at each Open.
+  void SetSoundFont(const std::string& path) { soundFont_ = path; }
   bool Open() override;
   void Play() override;
   void Stop() override;
@@ -61,6 +63,7 @@ class SdlMidiPlayer : public MidiPlayer {
 
  private:
   std::string fileName_;
+  std::string soundFont_;
   Mix_Music* music_ = nullptr;
   std::function<void()> notify_;
   int64_t lengthMs_ = 0;

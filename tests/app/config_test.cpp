@@ -51,6 +51,7 @@ void ExpectSame(const Config& a, const Config& b) {
   EXPECT_EQ(a.fontsPath, b.fontsPath);
   EXPECT_EQ(a.soundsPath, b.soundsPath);
   EXPECT_EQ(a.musicPath, b.musicPath);
+  EXPECT_EQ(a.soundFont, b.soundFont);
 }
 
 TEST_F(ConfigFileTest, MissingFileGivesEveryDefault) {
@@ -171,6 +172,7 @@ Config Unusual(const std::string& folder) {
   config.fontsPath = "C:\\data\\standard\\Fonts.dxg";
   config.soundsPath = "\"";
   config.musicPath = "/t/Quarrion.mid";
+  config.soundFont = "/home/pl/SoundFonts/GM 1.sf2";
   return config;
 }
 
@@ -192,7 +194,7 @@ TEST_F(ConfigFileTest, FreshFileHoldsBothSectionsWithKeysInTableOrder) {
             "[Config]\nOpen=/q/Levels/Quarrion.qcv\nLanguage=0\nSpeed=16\nSoundOFF=0\nZoom=1\nResponsiveTaps=0\n\n"
             "[Data]\nGraph24=/q/data/standard/Graphics24.dxg\nGraph32=/q/data/standard/Graphics32.dxg\n"
             "Graph40=/q/data/standard/Graphics40.dxg\nFonts=/q/data/standard/Fonts.dxg\n"
-            "Sounds=/q/data/standard/Sounds.dxw\nMusic=/q/data/standard/Quarrion.mid\n");
+            "Sounds=/q/data/standard/Sounds.dxw\nMusic=/q/data/standard/Quarrion.mid\nSoundFont=\n");
   std::size_t files = 0;
   for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder_)) ++files;
   EXPECT_EQ(files, 1u);  // no temporary file left behind
