@@ -247,6 +247,7 @@ void TQuarrionForm::ApplyLanguage() {
     if (text.property != TextProperty::Hint || panel_ == nullptr) continue;
     if (QWidget* control = panel_->Control(std::string(text.control))) control->setToolTip(Qs(text.text));
   }
+  if (panel_ != nullptr) panel_->FitCaptions();
   for (const LanguageItem& item : texts.languageItems) {
     if (QAction* action = Action(std::string(item.control).c_str())) {
       action->setText(Qs(item.caption));
@@ -397,6 +398,7 @@ void TQuarrionForm::GameTimer() {
       return;
     case 2:
       DrawEditorView(*game, *editor_, media);
+      ShowEditorStatus();
       return;
     default:
       surface.Fill(0);

@@ -1,6 +1,9 @@
 // The main window's editor mode: entering and leaving, the panel and its buttons, the mouse on
 // the drawing surface, the element popups and undo. The work itself is the editor model's.
 #include <QApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <optional>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +15,7 @@
 #include <QRadioButton>
 
 #include "app/dialogs.h"
+#include "app/editor_texts.h"
 #include "app/editor_panel.h"
 #include "app/media/pack.h"
 #include "app/quarrion_form.h"
@@ -29,9 +33,9 @@ namespace {
 
 QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-constexpr int kEditorWidth = 800;
+constexpr int kEditorWidth = kEditorClientWidth;
 constexpr int kEditorSurfaceHeight = 472;
-constexpr int kEditorClientHeight = 530;
+constexpr std::string_view kUnsavedMark = " *";
 constexpr int kEditorWindowTop = 20;
 
 struct PopupEntry {
@@ -52,23 +56,48 @@ constexpr const char* kPopupItemNames[kPopupItemCount] = {
     "PopUpMenu_Flies_FacingDown",        "PopUpMenu_StoneDiamond_Stationary", "PopUpMenu_StoneDiamond_Falling",
     "PopUp_Horizontal",                  "PopUp_Vertical"};
 
-MouseButton ButtonOf(int button) {
+// Buttons 1..3; any other (a mouse's back and forward buttons) draws nothing.
+std::optional<MouseButton> ButtonOf(int button) {
+  if (button == 1) return MouseButton::Left;
   if (button == 2) return MouseButton::Right;
   if (button == 3) return MouseButton::Middle;
-  return MouseButton::Left;
+  return std::nullopt;
+}
+
+int ToolModifiers(Qt::KeyboardModifiers held) {
+  int modifiers = 0;
+  if (held & Qt::ControlModifier) modifiers |= kWithCtrl;
+  if (held & Qt::ShiftModifier) modifiers |= kWithShift;
+  if (held & Qt::AltModifier) modifiers |= kWithAlt;
+  return modifiers;
+}
+
+bool IsUndoKey(const QKeyEvent* key) { return key->matches(QKeySequence::Undo); }
+bool IsRedoKey(const QKeyEvent* key) {
+  const QKeyCombination chord = key->keyCombination();
+  return key->matches(QKeySequence::Redo) || chord == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z) ||
+         chord == QKeyCombination(Qt::CTRL, Qt::Key_Y);
 }
 
 }  // namespace
 
 void TQuarrionForm::CreateEditorPanel() {
   EditorPanelControls::Callbacks callbacks;
-  callbacks.edited = [this](int field, const std::string& text) { editor_->panel.texts[std::size_t(field)] = text; };
+  callbacks.edited = [this](int field, const std::string& text) {
+    const bool accepted = TypePanelText(*game, *editor_, field, text);
+    UpdateUndoActions();
+    return accepted;
+  };
   callbacks.arrow = [this](int field, int delta) { PanelArrow(field, delta); };
   callbacks.clicked = [this](const std::string& name) { ClickPanelButton(name); };
   panel_ = std::make_unique<EditorPanelControls>(client_, std::move(callbacks));
   for (QWidget* control : panel_->KeyForwarding()) control->installEventFilter(this);
+  for (QLineEdit* edit : panel_->Edits())
+    if (!panel_->ForwardsKeys(edit)) edit->installEventFilter(this);
   panel_->DemoRadio()->installEventFilter(this);
   client_->installEventFilter(this);
+  screen_->installEventFilter(this);
+  installEventFilter(this);  // the T key asks about a level without exits first
   askQuestion_ = [this](const QString& text, const QString& caption) {
     input.ReleaseAll();
     return QMessageBox::warning(this, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -108,18 +137,84 @@ bool TQuarrionForm::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
   }
+  if (watched == screen_) return SurfaceEvent(event);
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (edit != nullptr && event->type() == QEvent::ShortcutOverride) {
+    // an edit would take Ctrl+Z for its own text; the editor's history is what it means here
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (!IsUndoKey(key) && !IsRedoKey(key)) return false;
+    event->accept();  // so the key comes to the edit, where it is handed on below
+    return true;
+  }
   if (event->type() != QEvent::KeyPress) return false;
   // a key a panel control leaves unused stops at the client area: the forwarding controls have
   // handed it to the window already, and the others keep their keys to themselves
   if (watched == client_) return true;
   auto* key = static_cast<QKeyEvent*>(event);
-  keyPressEvent(key);
-  // the editor's own keys are never part of a number: typed into an edit as well, they would
-  // make the next store stop silently at that field
-  const bool editorKey = key->key() == Qt::Key_Minus || key->key() == Qt::Key_Equal ||
-                         key->key() == Qt::Key_BracketLeft || key->key() == Qt::Key_BracketRight ||
-                         key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma;
-  return editorKey && qobject_cast<QLineEdit*>(watched) != nullptr;
+  if (edit != nullptr && (IsUndoKey(key) || IsRedoKey(key))) {
+    if (IsUndoKey(key)) EditorUndo();
+    else EditorRedo();
+    return true;
+  }
+  const bool forwards = panel_->ForwardsKeys(watched);
+  if ((watched == this || forwards) && !ExitsConfirmedForKey(key)) return true;
+  if (watched == this) return false;  // the window's own handler takes it
+  if (forwards) keyPressEvent(key);
+  // only digits are typed: a command letter or an editor key acts, and is not left in the number
+  const QString text = key->text();
+  const bool printable = !text.isEmpty() && text.at(0).isPrint();
+  return edit != nullptr && printable && !text.at(0).isDigit();
+}
+
+bool TQuarrionForm::SurfaceEvent(QEvent* event) {
+  if (game->play.inGame != 2) return false;
+  switch (event->type()) {
+    case QEvent::MouseButtonDblClick: {
+      // the second press of a double click is a press like any other in the editor
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      const QPoint p = screen_->ToSurface(mouse->position().toPoint());
+      const int button = mouse->button() == Qt::LeftButton    ? 1
+                         : mouse->button() == Qt::RightButton ? 2
+                         : mouse->button() == Qt::MiddleButton ? 3
+                                                              : 0;
+      EditorMouseDownWith(button, p.x(), p.y(), ToolModifiers(mouse->modifiers()));
+      return true;
+    }
+    case QEvent::Leave:
+      cursorCell_ = QPoint(-1, -1);
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool TQuarrionForm::ExitsConfirmedForKey(const QKeyEvent* key) {
+  const bool testKey = key->key() == Qt::Key_T && !key->isAutoRepeat();
+  if (!testKey || game->play.inGame != 2 || !game->play.editorActive) return true;
+  return ConfirmExits();
+}
+
+bool TQuarrionForm::ConfirmExits() {
+  const MissingExits missing = FindMissingExits(*game);
+  if (!missing.Any()) return true;
+  return askQuestion_(Qs(MissingExitsQuestion(missing.inbox, missing.outbox, config_.language)),
+                      Qs(Text(kTextEditor, config_.language)));
+}
+
+void TQuarrionForm::ShowEditorStatus() {
+  if (game->play.inGame != 2) return;
+  QString caption = windowTitle();
+  if (caption.endsWith(Qs(kUnsavedMark))) caption.chop(qsizetype(kUnsavedMark.size()));
+  if (game->caveSet.cavesModified) caption += Qs(kUnsavedMark);
+  if (caption != windowTitle()) setWindowTitle(caption);
+  QString line;
+  const int cx = cursorCell_.x();
+  const int cy = cursorCell_.y();
+  if (IsInsideEditedCave(*game, cx, cy)) {
+    const uint8_t code = game->caves.Cell(game->play.caveNo, game->play.levelNo, cx, cy);
+    line = Qs(CursorLine(cx, cy, code, config_.language));
+  }
+  panel_->ShowCursorLine(line);
 }
 
 bool TQuarrionForm::LoadEditorImages() {
@@ -138,7 +233,7 @@ void TQuarrionForm::Editor() {
 
   surface.Resize(kEditorWidth, kEditorSurfaceHeight);
   screen_->setFixedSize(kEditorWidth, kEditorSurfaceHeight);
-  client_->setFixedSize(kEditorWidth, kEditorClientHeight);
+  client_->setFixedSize(kEditorClientWidth, kEditorClientHeight);
   panel_->SetActive(true);
   SetGameMenuForEditor(true);
   EditMenu->menuAction()->setVisible(true);
@@ -154,6 +249,7 @@ void TQuarrionForm::Editor() {
   setFixedSize(sizeHint());
   move(x(), kEditorWindowTop);
   UpdateUndoActions();
+  ShowEditorStatus();
 }
 
 void TQuarrionForm::SetGameMenuForEditor(bool editor) {
@@ -259,9 +355,9 @@ void TQuarrionForm::EditorLevel(int delta) {
 }
 
 void TQuarrionForm::PanelArrow(int field, int delta) {
-  StepUpDown(editor_->panel, field, delta);
-  CaveChanges(*game, *editor_);
+  quarrion::PanelArrow(*game, *editor_, field, delta);
   ShowPanelTexts();
+  UpdateUndoActions();
 }
 
 bool TQuarrionForm::AskEditorQuestion(int entry) {
@@ -274,7 +370,10 @@ void TQuarrionForm::ClickPanelButton(const std::string& name) {
   if (name == "Editor_Button_IncCave") EditorCave(+1);
   if (name == "Editor_Button_DecLevel") EditorLevel(-1);
   if (name == "Editor_Button_IncLevel") EditorLevel(+1);
-  if (name == "Editor_Button_TestCave") Start();
+  if (name == "Editor_Button_TestCave" && ConfirmExits()) {
+    game->play.titleIntro = 0;  // the intro picture of start-up must not swallow a test
+    Start();
+  }
   if (name == "Editor_Button_Random") {
     BeginEditStep(*game, *editor_);
     RandomClick(*game, *editor_);
@@ -312,24 +411,31 @@ void TQuarrionForm::ClickPanelButton(const std::string& name) {
 }
 
 void TQuarrionForm::EditorMouseDown(int button, int x, int y) {
+  EditorMouseDownWith(button, x, y, ToolModifiers(QGuiApplication::keyboardModifiers()));
+}
+
+void TQuarrionForm::EditorMouseDownWith(int button, int x, int y, int modifiers) {
   if (game->play.inGame != 2) return;
-  const MouseButton which = ButtonOf(button);
-  // a left-button stroke is one step from press to release; every other press is a step of its own
-  BeginEditStep(*game, *editor_);
-  const PopupRequest request = MouseButtonDown(*game, *editor_, which, x, y);
-  if (which != MouseButton::Left || y >= kCaveAreaBottom) EndEditStep(*game, *editor_);
+  setFocus(Qt::MouseFocusReason);  // keys and Ctrl+Z now mean the drawing, not a panel edit
+  const std::optional<MouseButton> which = ButtonOf(button);
+  if (!which) return;
+  const PopupRequest request = PressOnSurface(*game, *editor_, *which, x, y, modifiers);
   if (request.menu != PopupMenu::None) OpenPopup(request);
   UpdateUndoActions();
 }
 
-void TQuarrionForm::EditorMouseMove(int heldButtons, int x, int y) { MouseMovement(*game, *editor_, heldButtons, x, y); }
+void TQuarrionForm::EditorMouseMove(int heldButtons, int x, int y) {
+  cursorCell_ = y >= 0 && y < kCaveAreaBottom && x >= 0 ? QPoint(x / kEditorCell, y / kEditorCell) : QPoint(-1, -1);
+  if (game->play.inGame != 2) return;
+  MoveOnSurface(*game, *editor_, heldButtons, x, y);
+  ShowEditorStatus();
+}
 
 void TQuarrionForm::EditorMouseUp(int button, int x, int y) {
   if (game->play.inGame != 2) return;
-  const MouseButton which = ButtonOf(button);
-  if (which == MouseButton::Right) BeginEditStep(*game, *editor_);
-  MouseButtonUp(*game, *editor_, which, x, y);
-  if (editor_->history.StepOpen()) EndEditStep(*game, *editor_);
+  const std::optional<MouseButton> which = ButtonOf(button);
+  if (!which) return;
+  ReleaseOnSurface(*game, *editor_, *which, x, y);
   UpdateUndoActions();
 }
 
@@ -367,11 +473,15 @@ void TQuarrionForm::EditorRedo() {
 
 void TQuarrionForm::UpdateUndoActions() {
   const bool editing = game->play.inGame == 2;
-  Action("EditMenu_Undo")->setEnabled(editing && editor_->history.CanUndo());
+  const bool typing = editor_->history.StepOpen();  // an open step becomes one when undo closes it
+  Action("EditMenu_Undo")->setEnabled(editing && (editor_->history.CanUndo() || typing));
   Action("EditMenu_Redo")->setEnabled(editing && editor_->history.CanRedo());
+  ShowEditorStatus();  // the unsaved mark follows every action at once, not only the next frame
 }
 
 void TQuarrionForm::RunCaveSetCommand(void (*command)(CaveSetCommandContext&)) {
+  const bool saves = command == SaveCaveSetCommand || command == SaveCaveSetAsCommand;
+  if (saves && game->play.editorActive && !ConfirmExits()) return;
   const bool replacesSet = command == NewCaveSetCommand || command == LoadCaveSetCommand;
   const std::string fileBefore = game->caveSet.caveSetFileName;
   const uint8_t modifiedBefore = game->caveSet.cavesModified;
