@@ -38,6 +38,8 @@ constexpr EditPlace kEdits[kPanelFieldCount] = {
     {"RandElement4", "RandElement_UpDown4", nullptr, 0, 0, 752, 475, 30, 22, 782, 14, false, false, false},
 };
 
+constexpr int kEditorSurfaceBottom = 472;  // the panel starts below the drawing surface
+
 // English captions; the window's language routine sets them again in the language in force.
 constexpr const char* kLabelCaptions[6] = {"Cave Time", "Magic Time", "Amoeba Time", "Diamonds", "Value", "Bonus"};
 
@@ -60,6 +62,36 @@ QFont FittingFont(const QString& text, int room, int pixels) {
     }
   }
   return font;
+}
+
+// A label on one line when a slightly narrowed font lets it fit; otherwise on two lines centred
+// on its row ("Diamanten Zufall"), and only as a last resort narrowed and shrunk further.
+void FitLabel(QLabel* label, int x, int y, int room) {
+  const QString text = label->text();
+  QFont font = PanelFont(false, 10);
+  for (int stretch = 100; stretch >= 85; stretch -= 5) {
+    font.setStretch(stretch);
+    if (QFontMetrics(font).horizontalAdvance(text) > room) continue;
+    label->setWordWrap(false);
+    label->setFont(font);
+    label->setGeometry(x, y, room, QFontMetrics(font).boundingRect(QRect(0, 0, room, 1000), 0, text).height());
+    return;
+  }
+  font = PanelFont(false, 9);
+  const QFontMetrics metrics(font);
+  const QRect twoLines = metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, text);
+  const int oneLine = metrics.boundingRect(QRect(0, 0, room, 1000), 0, text).height();
+  if (text.contains(' ') && twoLines.width() <= room && twoLines.height() <= 2 * oneLine) {
+    label->setWordWrap(true);
+    label->setFont(font);
+    const int height = twoLines.height();
+    const int top = std::max(kEditorSurfaceBottom, y + metrics.height() / 2 - height / 2);
+    label->setGeometry(x, top, room, height);
+    return;
+  }
+  label->setWordWrap(false);
+  label->setFont(FittingFont(text, room, 10));
+  label->setGeometry(x, y, room, label->fontMetrics().boundingRect(QRect(0, 0, room, 1000), 0, text).height());
 }
 
 }  // namespace
@@ -219,8 +251,7 @@ void EditorPanelControls::FitCaptions() {
     if (place.label == nullptr) continue;
     auto* label = static_cast<QLabel*>(controls_[place.label]);
     const int room = place.x - place.labelX - 2;  // up to the edit it names
-    label->setFont(FittingFont(label->text(), room, 10));
-    label->setGeometry(place.labelX, place.labelY, room, label->fontMetrics().height());
+    FitLabel(label, place.labelX, place.labelY, room);
   }
   for (const auto& [name, control] : controls_) {
     auto* button = qobject_cast<QPushButton*>(control);

@@ -209,9 +209,18 @@ TEST_F(EditorToolsFormTest, EveryPanelCaptionIsWholeInEveryLanguage) {
     Trigger(language);
     for (const auto& [labelName, editName] : labels) {
       auto* label = qobject_cast<QLabel*>(Control(labelName));
-      EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width()) << labelName << language;
+      const QRect needed = QFontMetrics(label->font())
+                               .boundingRect(QRect(0, 0, label->width(), 1000),
+                                             label->wordWrap() ? int(Qt::TextWordWrap) : 0, label->text());
+      EXPECT_LE(needed.width(), label->width()) << labelName << language;
+      EXPECT_LE(needed.height(), label->height()) << labelName << language;
       EXPECT_LE(label->geometry().right(), Control(editName)->x()) << labelName << language;
+      EXPECT_GE(label->y(), 472) << "below the surface";
       EXPECT_GE(label->font().pixelSize(), 7);
+      for (const auto& [otherName, otherEdit] : labels) {
+        if (otherName == labelName) continue;
+        EXPECT_FALSE(label->geometry().intersects(Control(otherName)->geometry())) << labelName;
+      }
     }
     for (QPushButton* button : form_->findChildren<QPushButton*>()) {
       if (!form_->Panel().Control(button->objectName().toStdString())) continue;
