@@ -129,6 +129,7 @@ TQuarrionForm::TQuarrionForm(std::string programFolder, std::vector<std::string>
 }
 
 TQuarrionForm::~TQuarrionForm() {
+  RemoveEditorFilters();
   frameTimer.SetEnabled(false);
   Timer_GameClock.stop();
   delete customForm_;  // before the host it calls goes

@@ -146,6 +146,8 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void RunCaveSetCommand(void (*command)(CaveSetCommandContext&));
   bool LoadEditorImages();
   bool SurfaceEvent(QEvent* event);
+  // Before the window goes: its widgets' last events must not reach a half-destroyed filter.
+  void RemoveEditorFilters();
   bool ExitsConfirmedForKey(const QKeyEvent* key);
   // Asks before testing or saving a level without an inbox or outbox; true to go on.
   bool ConfirmExits();

@@ -166,6 +166,13 @@ bool TQuarrionForm::eventFilter(QObject* watched, QEvent* event) {
   return edit != nullptr && printable && !text.at(0).isDigit();
 }
 
+void TQuarrionForm::RemoveEditorFilters() {
+  removeEventFilter(this);
+  screen_->removeEventFilter(this);
+  client_->removeEventFilter(this);
+  for (const auto& [name, control] : panel_->Controls()) control->removeEventFilter(this);
+}
+
 bool TQuarrionForm::SurfaceEvent(QEvent* event) {
   if (game->play.inGame != 2) return false;
   switch (event->type()) {
