@@ -1,10 +1,12 @@
 #include "app/editor_panel.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
 
 namespace quarrion {
 namespace {
@@ -36,6 +38,8 @@ constexpr EditPlace kEdits[kPanelFieldCount] = {
     {"RandElement4", "RandElement_UpDown4", nullptr, 0, 0, 752, 475, 30, 22, 782, 14, false, false, false},
 };
 
+constexpr int kEditorSurfaceBottom = 472;  // the panel starts below the drawing surface
+
 // English captions; the window's language routine sets them again in the language in force.
 constexpr const char* kLabelCaptions[6] = {"Cave Time", "Magic Time", "Amoeba Time", "Diamonds", "Value", "Bonus"};
 
@@ -44,6 +48,50 @@ QFont PanelFont(bool bold, int pixels = 11) {
   font.setPixelSize(pixels);
   font.setBold(bold);
   return font;
+}
+
+// The panel font at its size when the text fits the room; otherwise narrowed, then smaller,
+// until it does (a few German and Polish captions are far longer than the English ones).
+QFont FittingFont(const QString& text, int room, int pixels) {
+  QFont font = PanelFont(false, pixels);
+  for (int size = pixels; size >= 7; --size) {
+    for (int stretch = 100; stretch >= 60; stretch -= 5) {
+      font.setPixelSize(size);
+      font.setStretch(stretch);
+      if (QFontMetrics(font).horizontalAdvance(text) <= room) return font;
+    }
+  }
+  return font;
+}
+
+// A label on one line when a slightly narrowed font lets it fit; otherwise on two lines centred
+// on its row ("Diamanten Zufall"), and only as a last resort narrowed and shrunk further.
+void FitLabel(QLabel* label, int x, int y, int room) {
+  const QString text = label->text();
+  QFont font = PanelFont(false, 10);
+  for (int stretch = 100; stretch >= 85; stretch -= 5) {
+    font.setStretch(stretch);
+    if (QFontMetrics(font).horizontalAdvance(text) > room) continue;
+    label->setWordWrap(false);
+    label->setFont(font);
+    label->setGeometry(x, y, room, QFontMetrics(font).boundingRect(QRect(0, 0, room, 1000), 0, text).height());
+    return;
+  }
+  font = PanelFont(false, 9);
+  const QFontMetrics metrics(font);
+  const QRect twoLines = metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, text);
+  const int oneLine = metrics.boundingRect(QRect(0, 0, room, 1000), 0, text).height();
+  if (text.contains(' ') && twoLines.width() <= room && twoLines.height() <= 2 * oneLine) {
+    label->setWordWrap(true);
+    label->setFont(font);
+    const int height = twoLines.height();
+    const int top = std::max(kEditorSurfaceBottom, y + metrics.height() / 2 - height / 2);
+    label->setGeometry(x, top, room, height);
+    return;
+  }
+  label->setWordWrap(false);
+  label->setFont(FittingFont(text, room, 10));
+  label->setGeometry(x, y, room, label->fontMetrics().boundingRect(QRect(0, 0, room, 1000), 0, text).height());
 }
 
 }  // namespace
@@ -89,17 +137,14 @@ EditorPanelControls::EditorPanelControls(QWidget* parent, Callbacks callbacks)
     edit->setGeometry(place.x, place.y, place.width, place.height);
     edit->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
     edit->setTextMargins(0, 0, 0, 0);
-    const int maxLength = kPanelFields[std::size_t(field)].maxLength;
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [this, field, edit, maxLength](const QString& text) {
-      // the limit holds for typing only: a loaded 200 stays whole in a two-digit edit
-      if (text.size() > maxLength && text.size() > lastTexts_[std::size_t(field)].size()) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this, field, edit](const QString& text) {
+      if (callbacks_.edited && !callbacks_.edited(field, text.toStdString())) {
         const int cursor = edit->cursorPosition() - 1;
         edit->setText(lastTexts_[std::size_t(field)]);
         edit->setCursorPosition(std::max(0, cursor));
         return;
       }
       lastTexts_[std::size_t(field)] = text;
-      if (callbacks_.edited) callbacks_.edited(field, text.toStdString());
     });
     edits_[std::size_t(field)] = edit;
     controls_[place.edit] = edit;
@@ -141,6 +186,13 @@ EditorPanelControls::EditorPanelControls(QWidget* parent, Callbacks callbacks)
   demo_->setGeometry(346, 512, 53, 13);
   demo_->setAutoExclusive(false);
   controls_["DRadio"] = demo_;
+
+  cursorLine_ = new QLabel(parent);
+  cursorLine_->setObjectName("Editor_Label_Cursor");
+  cursorLine_->setFont(PanelFont(false));
+  cursorLine_->setGeometry(8, 530, kEditorClientWidth - 16, 14);
+  controls_["Editor_Label_Cursor"] = cursorLine_;
+  FitCaptions();
   SetActive(false);
 }
 
@@ -167,6 +219,10 @@ QWidget* EditorPanelControls::Control(const std::string& name) const {
 
 std::vector<QWidget*> EditorPanelControls::KeyForwarding() const { return keyForwarding_; }
 
+bool EditorPanelControls::ForwardsKeys(const QObject* control) const {
+  return std::find(keyForwarding_.begin(), keyForwarding_.end(), control) != keyForwarding_.end();
+}
+
 void EditorPanelControls::ShowTexts(const EditorPanel& panel) {
   for (int field = 0; field < kPanelFieldCount; ++field) {
     const QString text = QString::fromStdString(panel.texts[std::size_t(field)]);
@@ -185,10 +241,30 @@ void EditorPanelControls::ShowCaveLevel(const CaveLevelLabel& label) {
   demo_->setEnabled(label.demo);
 }
 
+void EditorPanelControls::ShowCursorLine(const QString& text) {
+  if (cursorLine_->text() != text) cursorLine_->setText(text);
+}
+
+void EditorPanelControls::FitCaptions() {
+  for (int field = 0; field < kPanelFieldCount; ++field) {
+    const EditPlace& place = kEdits[field];
+    if (place.label == nullptr) continue;
+    auto* label = static_cast<QLabel*>(controls_[place.label]);
+    const int room = place.x - place.labelX - 2;  // up to the edit it names
+    FitLabel(label, place.labelX, place.labelY, room);
+  }
+  for (const auto& [name, control] : controls_) {
+    auto* button = qobject_cast<QPushButton*>(control);
+    if (button == nullptr) continue;
+    button->setFont(FittingFont(button->text(), button->width() - 8, 11));  // inside the button's frame
+  }
+}
+
 void EditorPanelControls::SetActive(bool active) {
   for (const auto& [name, control] : controls_) {
     control->setVisible(active);
-    if (name != "DRadio") control->setEnabled(active);  // the indicator follows the cave's demo
+    // in the editor the indicator follows the cave's demo; outside it nothing may take input
+    if (name != "DRadio" || !active) control->setEnabled(active);
   }
 }
 

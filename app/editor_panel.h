@@ -22,6 +22,10 @@ class QToolButton;
 
 namespace quarrion {
 
+// The editor's client area: the surface above, the panel below it, then the cursor line.
+constexpr int kEditorClientWidth = 800;
+constexpr int kEditorClientHeight = 546;
+
 // Two arrows bound to an edit: left/right when horizontal, up/down when vertical.
 class UpDownButtons : public QWidget {
   Q_OBJECT
@@ -40,7 +44,8 @@ class UpDownButtons : public QWidget {
 class EditorPanelControls {
  public:
   struct Callbacks {
-    std::function<void(int field, const std::string& text)> edited;  // typed into an edit
+    // typed into an edit; false refuses the text and the edit shows its last one again
+    std::function<bool(int field, const std::string& text)> edited;
     std::function<void(int field, int delta)> arrow;                  // an up-down pressed
     std::function<void(const std::string& button)> clicked;           // a button by its name
   };
@@ -51,10 +56,18 @@ class EditorPanelControls {
   const std::map<std::string, QWidget*>& Controls() const { return controls_; }
   // The controls whose key presses also reach the window's key handler.
   std::vector<QWidget*> KeyForwarding() const;
+  bool ForwardsKeys(const QObject* control) const;
+  // The eleven edits, which take digits only.
+  const std::array<QLineEdit*, kPanelFieldCount>& Edits() const { return edits_; }
 
   // The panel texts as the model holds them.
   void ShowTexts(const EditorPanel& panel);
   void ShowCaveLevel(const CaveLevelLabel& label);
+  // The line below the panel naming the cell under the mouse; empty off the cave.
+  void ShowCursorLine(const QString& text);
+  // After a language change: each label and button caption made to fit its room, narrowing or
+  // shrinking the font where a language's text is longer than the English one.
+  void FitCaptions();
   // Shown and enabled in the editor; hidden and disabled otherwise.
   void SetActive(bool active);
 
@@ -70,6 +83,7 @@ class EditorPanelControls {
   std::array<QLineEdit*, kPanelFieldCount> edits_{};
   std::array<QString, kPanelFieldCount> lastTexts_;
   QLabel* caveLevel_ = nullptr;
+  QLabel* cursorLine_ = nullptr;
   QRadioButton* demo_ = nullptr;
   QPushButton* testCave_ = nullptr;
 };

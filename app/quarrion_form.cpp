@@ -130,6 +130,7 @@ TQuarrionForm::TQuarrionForm(std::string programFolder, std::vector<std::string>
 }
 
 TQuarrionForm::~TQuarrionForm() {
+  RemoveEditorFilters();
   frameTimer.SetEnabled(false);
   Timer_GameClock.stop();
   delete customForm_;  // before the host it calls goes
@@ -250,6 +251,7 @@ void TQuarrionForm::ApplyLanguage() {
     if (text.property != TextProperty::Hint || panel_ == nullptr) continue;
     if (QWidget* control = panel_->Control(std::string(text.control))) control->setToolTip(Qs(text.text));
   }
+  if (panel_ != nullptr) panel_->FitCaptions();
   for (const LanguageItem& item : texts.languageItems) {
     if (QAction* action = Action(std::string(item.control).c_str())) {
       action->setText(Qs(item.caption));
@@ -402,6 +404,7 @@ void TQuarrionForm::GameTimer() {
       return;
     case 2:
       DrawEditorView(*game, *editor_, media);
+      ShowEditorStatus();
       return;
     default:
       surface.Fill(0);

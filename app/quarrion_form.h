@@ -22,6 +22,7 @@
 #include "view/view_state.h"
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 class QString;
 class QVBoxLayout;
@@ -75,6 +76,8 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void SetSaveAnswerer(std::function<SaveAnswer()> answerer) { askSave_ = std::move(answerer); }
   // The editor's mouse on the drawing surface, in surface pixels (buttons 1 left, 2 right, 3 middle).
   void EditorMouseDown(int button, int x, int y);
+  // The same with the Ctrl, Shift and Alt keys given (kWith... bits) instead of read.
+  void EditorMouseDownWith(int button, int x, int y, int modifiers);
   void EditorMouseMove(int heldButtons, int x, int y);
   void EditorMouseUp(int button, int x, int y);
   // A panel button by its name, as if clicked.
@@ -156,6 +159,14 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void UpdateUndoActions();
   void RunCaveSetCommand(void (*command)(CaveSetCommandContext&));
   bool LoadEditorImages();
+  bool SurfaceEvent(QEvent* event);
+  // Before the window goes: its widgets' last events must not reach a half-destroyed filter.
+  void RemoveEditorFilters();
+  bool ExitsConfirmedForKey(const QKeyEvent* key);
+  // Asks before testing or saving a level without an inbox or outbox; true to go on.
+  bool ConfirmExits();
+  // Once a frame in the editor: the unsaved mark in the caption and the cursor line.
+  void ShowEditorStatus();
 
   // CaveSetDialogs
   std::optional<std::string> ChooseFileToOpen(const std::string& initialFolder) override;
@@ -184,6 +195,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   QuestionAnswerer askQuestion_;
   std::function<SaveAnswer()> askSave_;
   QVBoxLayout* clientLayout_ = nullptr;
+  QPoint cursorCell_{-1, -1};  // the editor cell under the mouse
   ScreenWidget* screen_ = nullptr;
   std::unique_ptr<DisplayMode> display_;
   QTimer Timer_GameClock;

@@ -2,17 +2,21 @@
 // the drawing surface, the element popups and undo. The work itself is the editor model's.
 #include <QApplication>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <optional>
 
 #include "app/dialogs.h"
 #include "app/editor_panel.h"
+#include "app/editor_texts.h"
 #include "app/media/pack.h"
 #include "app/quarrion_form.h"
 #include "app/texts.h"
@@ -29,9 +33,8 @@ namespace {
 
 QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-constexpr int kEditorWidth = 800;
+constexpr int kEditorWidth = kEditorClientWidth;
 constexpr int kEditorSurfaceHeight = 472;
-constexpr int kEditorClientHeight = 530;
 constexpr int kEditorWindowTop = 20;
 
 struct PopupEntry {
@@ -52,23 +55,41 @@ constexpr const char* kPopupItemNames[kPopupItemCount] = {
     "PopUpMenu_Flies_FacingDown",        "PopUpMenu_StoneDiamond_Stationary", "PopUpMenu_StoneDiamond_Falling",
     "PopUp_Horizontal",                  "PopUp_Vertical"};
 
-MouseButton ButtonOf(int button) {
+// Buttons 1..3; any other (a mouse's back and forward buttons) draws nothing.
+std::optional<MouseButton> ButtonOf(int button) {
+  if (button == 1) return MouseButton::Left;
   if (button == 2) return MouseButton::Right;
   if (button == 3) return MouseButton::Middle;
-  return MouseButton::Left;
+  return std::nullopt;
+}
+
+int ToolModifiers(Qt::KeyboardModifiers held) {
+  int modifiers = 0;
+  if (held & Qt::ControlModifier) modifiers |= kWithCtrl;
+  if (held & Qt::ShiftModifier) modifiers |= kWithShift;
+  if (held & Qt::AltModifier) modifiers |= kWithAlt;
+  return modifiers;
 }
 
 }  // namespace
 
 void TQuarrionForm::CreateEditorPanel() {
   EditorPanelControls::Callbacks callbacks;
-  callbacks.edited = [this](int field, const std::string& text) { editor_->panel.texts[std::size_t(field)] = text; };
+  callbacks.edited = [this](int field, const std::string& text) {
+    const bool accepted = TypePanelText(*game, *editor_, field, text);
+    UpdateUndoActions();
+    return accepted;
+  };
   callbacks.arrow = [this](int field, int delta) { PanelArrow(field, delta); };
   callbacks.clicked = [this](const std::string& name) { ClickPanelButton(name); };
   panel_ = std::make_unique<EditorPanelControls>(client_, std::move(callbacks));
   for (QWidget* control : panel_->KeyForwarding()) control->installEventFilter(this);
+  for (QLineEdit* edit : panel_->Edits())
+    if (!panel_->ForwardsKeys(edit)) edit->installEventFilter(this);
   panel_->DemoRadio()->installEventFilter(this);
   client_->installEventFilter(this);
+  screen_->installEventFilter(this);
+  installEventFilter(this);  // the T key asks about a level without exits first
   askQuestion_ = [this](const QString& text, const QString& caption) {
     input.ReleaseAll();
     return QMessageBox::warning(this, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -93,35 +114,6 @@ void TQuarrionForm::CreatePopups() {
   PopupMenu_ExWalls = build("PopupMenu_ExWalls", kExWallItems, std::size(kExWallItems));
 }
 
-bool TQuarrionForm::eventFilter(QObject* watched, QEvent* event) {
-  if (panel_ != nullptr && watched == panel_->DemoRadio()) {
-    // the indicator only shows the cave's demo: any touch sends the focus on
-    switch (event->type()) {
-      case QEvent::MouseButtonPress:
-      case QEvent::MouseButtonRelease:
-      case QEvent::MouseButtonDblClick:
-      case QEvent::KeyPress:
-      case QEvent::FocusIn:
-        FocusTestCave();
-        return true;
-      default:
-        return false;
-    }
-  }
-  if (event->type() != QEvent::KeyPress) return false;
-  // a key a panel control leaves unused stops at the client area: the forwarding controls have
-  // handed it to the window already, and the others keep their keys to themselves
-  if (watched == client_) return true;
-  auto* key = static_cast<QKeyEvent*>(event);
-  keyPressEvent(key);
-  // the editor's own keys are never part of a number: typed into an edit as well, they would
-  // make the next store stop silently at that field
-  const bool editorKey = key->key() == Qt::Key_Minus || key->key() == Qt::Key_Equal ||
-                         key->key() == Qt::Key_BracketLeft || key->key() == Qt::Key_BracketRight ||
-                         key->key() == Qt::Key_Period || key->key() == Qt::Key_Comma;
-  return editorKey && qobject_cast<QLineEdit*>(watched) != nullptr;
-}
-
 bool TQuarrionForm::LoadEditorImages() {
   return LoadImageListOrDefault(config_.graph40Path, DefaultConfig(programFolder_).graph40Path, images);
 }
@@ -137,7 +129,7 @@ void TQuarrionForm::Editor() {
   Action("FullScreen")->setVisible(false);
 
   surface.Resize(kEditorWidth, kEditorSurfaceHeight);
-  display_->ShowEditor(QSize(kEditorWidth, kEditorSurfaceHeight), QSize(kEditorWidth, kEditorClientHeight));
+  display_->ShowEditor(QSize(kEditorWidth, kEditorSurfaceHeight), QSize(kEditorClientWidth, kEditorClientHeight));
   panel_->SetActive(true);
   SetGameMenuForEditor(true);
   EditMenu->menuAction()->setVisible(true);
@@ -152,6 +144,7 @@ void TQuarrionForm::Editor() {
   display_->ShowEditor(QSize(kEditorWidth, kEditorSurfaceHeight), QSize(kEditorWidth, kEditorClientHeight));
   move(x(), kEditorWindowTop);
   UpdateUndoActions();
+  ShowEditorStatus();
 }
 
 void TQuarrionForm::SetGameMenuForEditor(bool editor) {
@@ -257,9 +250,9 @@ void TQuarrionForm::EditorLevel(int delta) {
 }
 
 void TQuarrionForm::PanelArrow(int field, int delta) {
-  StepUpDown(editor_->panel, field, delta);
-  CaveChanges(*game, *editor_);
+  quarrion::PanelArrow(*game, *editor_, field, delta);
   ShowPanelTexts();
+  UpdateUndoActions();
 }
 
 bool TQuarrionForm::AskEditorQuestion(int entry) {
@@ -272,7 +265,10 @@ void TQuarrionForm::ClickPanelButton(const std::string& name) {
   if (name == "Editor_Button_IncCave") EditorCave(+1);
   if (name == "Editor_Button_DecLevel") EditorLevel(-1);
   if (name == "Editor_Button_IncLevel") EditorLevel(+1);
-  if (name == "Editor_Button_TestCave") Start();
+  if (name == "Editor_Button_TestCave" && ConfirmExits()) {
+    game->play.titleIntro = 0;  // the intro picture of start-up must not swallow a test
+    Start();
+  }
   if (name == "Editor_Button_Random") {
     BeginEditStep(*game, *editor_);
     RandomClick(*game, *editor_);
@@ -310,24 +306,31 @@ void TQuarrionForm::ClickPanelButton(const std::string& name) {
 }
 
 void TQuarrionForm::EditorMouseDown(int button, int x, int y) {
+  EditorMouseDownWith(button, x, y, ToolModifiers(QGuiApplication::keyboardModifiers()));
+}
+
+void TQuarrionForm::EditorMouseDownWith(int button, int x, int y, int modifiers) {
   if (game->play.inGame != 2) return;
-  const MouseButton which = ButtonOf(button);
-  // a left-button stroke is one step from press to release; every other press is a step of its own
-  BeginEditStep(*game, *editor_);
-  const PopupRequest request = MouseButtonDown(*game, *editor_, which, x, y);
-  if (which != MouseButton::Left || y >= kCaveAreaBottom) EndEditStep(*game, *editor_);
+  setFocus(Qt::MouseFocusReason);  // keys and Ctrl+Z now mean the drawing, not a panel edit
+  const std::optional<MouseButton> which = ButtonOf(button);
+  if (!which) return;
+  const PopupRequest request = PressOnSurface(*game, *editor_, *which, x, y, modifiers);
   if (request.menu != PopupMenu::None) OpenPopup(request);
   UpdateUndoActions();
 }
 
-void TQuarrionForm::EditorMouseMove(int heldButtons, int x, int y) { MouseMovement(*game, *editor_, heldButtons, x, y); }
+void TQuarrionForm::EditorMouseMove(int heldButtons, int x, int y) {
+  cursorCell_ = y >= 0 && y < kCaveAreaBottom && x >= 0 ? QPoint(x / kEditorCell, y / kEditorCell) : QPoint(-1, -1);
+  if (game->play.inGame != 2) return;
+  MoveOnSurface(*game, *editor_, heldButtons, x, y);
+  ShowEditorStatus();
+}
 
 void TQuarrionForm::EditorMouseUp(int button, int x, int y) {
   if (game->play.inGame != 2) return;
-  const MouseButton which = ButtonOf(button);
-  if (which == MouseButton::Right) BeginEditStep(*game, *editor_);
-  MouseButtonUp(*game, *editor_, which, x, y);
-  if (editor_->history.StepOpen()) EndEditStep(*game, *editor_);
+  const std::optional<MouseButton> which = ButtonOf(button);
+  if (!which) return;
+  ReleaseOnSurface(*game, *editor_, *which, x, y);
   UpdateUndoActions();
 }
 
@@ -365,11 +368,15 @@ void TQuarrionForm::EditorRedo() {
 
 void TQuarrionForm::UpdateUndoActions() {
   const bool editing = game->play.inGame == 2;
-  Action("EditMenu_Undo")->setEnabled(editing && editor_->history.CanUndo());
+  const bool typing = editor_->history.StepOpen();  // an open step becomes one when undo closes it
+  Action("EditMenu_Undo")->setEnabled(editing && (editor_->history.CanUndo() || typing));
   Action("EditMenu_Redo")->setEnabled(editing && editor_->history.CanRedo());
+  ShowEditorStatus();  // the unsaved mark follows every action at once, not only the next frame
 }
 
 void TQuarrionForm::RunCaveSetCommand(void (*command)(CaveSetCommandContext&)) {
+  const bool saves = command == SaveCaveSetCommand || command == SaveCaveSetAsCommand;
+  if (saves && game->play.editorActive && !ConfirmExits()) return;
   const bool replacesSet = command == NewCaveSetCommand || command == LoadCaveSetCommand;
   const std::string fileBefore = game->caveSet.caveSetFileName;
   const uint8_t modifiedBefore = game->caveSet.cavesModified;

@@ -16,7 +16,8 @@ namespace quarrion {
 
 // QUARRION_SCRIPT="wait 3000; key Space; hold Right; wait 800; release Right; shot /tmp/a.png; quit"
 // (also "menu OBJECTNAME", "screen FILE" for the whole display, "close" for the dialog in front,
-// "maximize" and "resize W H" for the window)
+// "maximize" and "resize W H" for the window, and in the editor "click X Y [ctrl|shift|alt]" and
+// "point X Y" in surface pixels)
 // plays keys into the window and takes screenshots, so the game can be looked at without a person.
 void TQuarrionForm::RunScript() {
   const QString script = QProcessEnvironment::systemEnvironment().value("QUARRION_SCRIPT");
@@ -67,6 +68,18 @@ void TQuarrionForm::RunScript() {
       }
       if (verb == "close") {  // the dialog in front, if any
         if (QWidget* front = QApplication::activeModalWidget()) front->close();
+        continue;
+      }
+      if (verb == "click" && words.size() >= 3) {  // an editor click at surface pixels, "ctrl" etc. after
+        const QString with = words.size() > 3 ? words[3] : QString();
+        const int modifiers = (with == "ctrl" ? kWithCtrl : 0) | (with == "shift" ? kWithShift : 0) |
+                              (with == "alt" ? kWithAlt : 0);
+        EditorMouseDownWith(1, arg.toInt(), words[2].toInt(), modifiers);
+        EditorMouseUp(1, arg.toInt(), words[2].toInt());
+        continue;
+      }
+      if (verb == "point" && words.size() >= 3) {  // the mouse moved over the editor's surface
+        EditorMouseMove(0, arg.toInt(), words[2].toInt());
         continue;
       }
       const QKeySequence sequence = QKeySequence::fromString(arg);

@@ -1,6 +1,9 @@
 #include "editor/drawing_tools.h"
 
+#include <cstdlib>
+
 #include "core/elements.h"
+#include "editor/editor_fields.h"
 
 namespace quarrion {
 namespace {
@@ -57,25 +60,45 @@ bool IsInsideEditedCave(const GameState& game, int x, int y) {
   return x >= 0 && x < width && y >= 0 && y < height;
 }
 
-PopupRequest MouseButtonDown(GameState& game, EditorState& editor, MouseButton button, int x, int y) {
+PopupRequest MouseButtonDown(GameState& game, EditorState& editor, MouseButton button, int x, int y, int modifiers) {
   PopupRequest request;
   if (game.play.inGame != 2) return request;
   if (y >= 0 && y < kCaveAreaBottom && x >= 0) {
     const int cx = x / kEditorCell;
     const int cy = y / kEditorCell;
+    const CellPos cell{int16_t(cx), int16_t(cy)};
     if (button == MouseButton::Middle) {
       if (!IsInsideEditedCave(game, cx, cy)) return request;
-      editor.popupCell = {int16_t(cx), int16_t(cy)};
+      editor.popupCell = cell;
       editor.popupElement = LevelCell(game, cx, cy);
       request.menu = PopupFor(editor.popupElement);
+      if (request.menu == PopupMenu::None) {
+        PickElement(game, editor, cx, cy);  // nothing to ask about this element: take it instead
+        return request;
+      }
       request.checkedItem = PopupItemFor(editor.popupElement);
       request.x = x;
       request.y = y;
       return request;
     }
+    if (button == MouseButton::Left && (modifiers & kWithAlt)) {
+      PickElement(game, editor, cx, cy);
+      return request;
+    }
     if (!HasSelection(editor)) return request;
-    if (button == MouseButton::Left) Paint(game, editor, cx, cy);
-    if (button == MouseButton::Right) editor.rectStart = {int16_t(cx), int16_t(cy)};
+    if (button == MouseButton::Left) {
+      if (modifiers & kWithCtrl) {
+        FloodFill(game, editor, cx, cy);
+      } else if (modifiers & kWithShift) {
+        editor.stroke = StrokeTool::Line;
+        editor.lineStart = cell;
+        editor.lineDrag = cell;
+      } else {
+        editor.stroke = StrokeTool::Paint;
+        Paint(game, editor, cx, cy);
+      }
+    }
+    if (button == MouseButton::Right) editor.rectStart = cell;
     return request;
   }
   if (y < kPaletteTop || y > kPaletteBottom) return request;
@@ -85,7 +108,8 @@ PopupRequest MouseButtonDown(GameState& game, EditorState& editor, MouseButton b
   }
   const int slot = SlotAt(x);
   if (slot >= 0 && HasSelection(editor)) {
-    editor.generatorSlots[std::size_t(slot)] = uint8_t(editor.paletteIndex);
+    // written through to the level at once, so no later bad text can lose it
+    SetGeneratorSlot(game, editor, slot, editor.paletteIndex);
     game.caveSet.cavesModified = 1;
   }
   return request;
@@ -94,12 +118,27 @@ PopupRequest MouseButtonDown(GameState& game, EditorState& editor, MouseButton b
 void MouseMovement(GameState& game, EditorState& editor, int heldButtons, int x, int y) {
   if (y > kCaveAreaBottom - 2) editor.rectDrag = {};  // off the cave the preview goes
   if (game.play.inGame != 2 || y < 0 || y >= kCaveAreaBottom) return;
-  if ((heldButtons & kHeldLeft) && x >= 1 && x <= 799 && HasSelection(editor)) Paint(game, editor, x / kEditorCell, y / kEditorCell);
+  if ((heldButtons & kHeldLeft) && editor.stroke == StrokeTool::Line) {
+    if (x >= 0 && x < kMapWidth * kEditorCell) editor.lineDrag = {int16_t(x / kEditorCell), int16_t(y / kEditorCell)};
+  } else if ((heldButtons & kHeldLeft) && x >= 1 && x <= 799 && HasSelection(editor)) {
+    Paint(game, editor, x / kEditorCell, y / kEditorCell);
+  }
   if (heldButtons & kHeldRight) editor.rectDrag = {int16_t(x / kEditorCell), int16_t(y / kEditorCell)};
 }
 
 void MouseButtonUp(GameState& game, EditorState& editor, MouseButton button, int x, int y) {
-  if (game.play.inGame != 2 || button != MouseButton::Right || y < 0 || y >= kCaveAreaBottom) return;
+  if (game.play.inGame != 2) return;
+  if (button == MouseButton::Left) {
+    const bool line = editor.stroke == StrokeTool::Line;
+    editor.stroke = StrokeTool::None;
+    if (!line || !HasSelection(editor)) return;
+    // released off the cave, the line ends where its preview last stood
+    if (y >= 0 && y < kCaveAreaBottom && x >= 0 && x < kMapWidth * kEditorCell)
+      editor.lineDrag = {int16_t(x / kEditorCell), int16_t(y / kEditorCell)};
+    for (const CellPos& cell : LineCells(editor.lineStart, editor.lineDrag)) Paint(game, editor, cell.x, cell.y);
+    return;
+  }
+  if (button != MouseButton::Right || y < 0 || y >= kCaveAreaBottom) return;
   if (!HasSelection(editor)) return;
   editor.rectEnd = {int16_t(x / kEditorCell), int16_t(y / kEditorCell)};
   editor.rectDrag = {};
@@ -144,6 +183,76 @@ void RandomClick(GameState& game, EditorState& editor) {
     const int y = 1 + int(game.random(ys));
     LevelCell(game, x, y) = SelectedCode(editor);
   }
+}
+
+int PaletteIndexOf(uint8_t code) {
+  switch (code) {
+    case 13: case 14: case 15: return 7;   // a firefly of any facing
+    case 19: case 20: case 21: return 8;   // a butterfly of any facing
+    case 26: return 3;                     // a falling boulder
+    case 30: return 4;                     // a falling diamond
+    case 58: return 11;                    // the vertical expanding wall
+    default: break;
+  }
+  for (int index = 0; index < kPaletteSize; ++index)
+    if (kPaletteCodes[std::size_t(index)] == code) return index;
+  return -1;
+}
+
+bool PickElement(GameState& game, EditorState& editor, int cx, int cy) {
+  if (!IsInsideEditedCave(game, cx, cy)) return false;
+  const int index = PaletteIndexOf(LevelCell(game, cx, cy));
+  if (index < 0) return false;
+  editor.paletteIndex = int16_t(index);
+  return true;
+}
+
+int FloodFill(GameState& game, EditorState& editor, int cx, int cy) {
+  if (!HasSelection(editor) || !IsInsideEditedCave(game, cx, cy)) return 0;
+  const uint8_t from = LevelCell(game, cx, cy);
+  const uint8_t to = SelectedCode(editor);
+  if (from == to) return 0;  // already that element: nothing to fill
+  int changed = 0;
+  std::vector<CellPos> pending{{int16_t(cx), int16_t(cy)}};
+  while (!pending.empty()) {
+    const CellPos cell = pending.back();
+    pending.pop_back();
+    if (!IsInsideEditedCave(game, cell.x, cell.y) || LevelCell(game, cell.x, cell.y) != from) continue;
+    LevelCell(game, cell.x, cell.y) = to;
+    ++changed;
+    pending.push_back({int16_t(cell.x + 1), cell.y});
+    pending.push_back({int16_t(cell.x - 1), cell.y});
+    pending.push_back({cell.x, int16_t(cell.y + 1)});
+    pending.push_back({cell.x, int16_t(cell.y - 1)});
+  }
+  game.caveSet.cavesModified = 1;
+  return changed;
+}
+
+std::vector<CellPos> LineCells(CellPos from, CellPos to) {
+  // Bresenham: every step moves one cell along the longer axis
+  std::vector<CellPos> cells;
+  const int dx = std::abs(to.x - from.x);
+  const int dy = -std::abs(to.y - from.y);
+  const int sx = from.x < to.x ? 1 : -1;
+  const int sy = from.y < to.y ? 1 : -1;
+  int error = dx + dy;
+  int x = from.x;
+  int y = from.y;
+  for (;;) {
+    cells.push_back({int16_t(x), int16_t(y)});
+    if (x == to.x && y == to.y) break;
+    const int twice = 2 * error;
+    if (twice >= dy) {
+      error += dy;
+      x += sx;
+    }
+    if (twice <= dx) {
+      error += dx;
+      y += sy;
+    }
+  }
+  return cells;
 }
 
 void PaletteKey(EditorState& editor, int delta) {

@@ -3,6 +3,7 @@
 // slot clicks, and the Random button. All of them write straight into the edited level.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "core/game_state.h"
 #include "editor/editor_state.h"
@@ -14,6 +15,10 @@ enum class MouseButton { Left, Right, Middle };
 constexpr int kHeldLeft = 1;
 constexpr int kHeldRight = 2;
 constexpr int kHeldMiddle = 4;
+// Keys held with a press, for the designer's own tools: Ctrl fills, Shift draws a line, Alt picks.
+constexpr int kWithCtrl = 1;
+constexpr int kWithShift = 2;
+constexpr int kWithAlt = 4;
 
 // Surface layout of the editor view.
 constexpr int kEditorCell = 20;
@@ -43,8 +48,10 @@ struct PopupRequest {
 // True when (x, y) is a cell of the edited cave: 40 × 22, or 20 × 12 in a small cave.
 bool IsInsideEditedCave(const GameState& game, int x, int y);
 
-// Button pressed at surface pixel (x, y).
-PopupRequest MouseButtonDown(GameState& game, EditorState& editor, MouseButton button, int x, int y);
+// Button pressed at surface pixel (x, y), with the kWith... keys held. A middle press on an
+// element without a popup, and an Alt left press, pick the element instead.
+PopupRequest MouseButtonDown(GameState& game, EditorState& editor, MouseButton button, int x, int y,
+                             int modifiers = 0);
 // The mouse moved to (x, y) with these buttons held (kHeld... bits).
 void MouseMovement(GameState& game, EditorState& editor, int heldButtons, int x, int y);
 void MouseButtonUp(GameState& game, EditorState& editor, MouseButton button, int x, int y);
@@ -54,6 +61,17 @@ void ChoosePopupItem(GameState& game, EditorState& editor, PopupItem item);
 
 // Ten cells inside the border take the selected element.
 void RandomClick(GameState& game, EditorState& editor);
+
+// The palette entry that paints a code, its facing or falling twins included; −1 for none.
+int PaletteIndexOf(uint8_t code);
+// The element of a cell becomes the palette selection. False when the cell is outside the cave
+// or its code has no palette entry.
+bool PickElement(GameState& game, EditorState& editor, int cx, int cy);
+// The connected area (side by side, not across corners) of the cell's element takes the
+// selected element. Returns the number of cells changed.
+int FloodFill(GameState& game, EditorState& editor, int cx, int cy);
+// The cells of the straight line between two cells, both ends included, in the order drawn.
+std::vector<CellPos> LineCells(CellPos from, CellPos to);
 
 // The full stop (+1) and comma (−1) keys on the palette: the keyboard reaches Slime, not the dummy.
 void PaletteKey(EditorState& editor, int delta);

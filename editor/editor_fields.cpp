@@ -34,18 +34,58 @@ void LoadEditorFields(GameState& game, EditorState& editor) {
     editor.generatorSlots[std::size_t(slot)] = game.caves.PropertyAt(s.caveNo, s.levelNo, PropGeneratorFill + slot);
 }
 
+namespace {
+
+// Writes one property byte; a byte that really changes is a change of the set.
+void StoreProperty(GameState& game, int column, uint8_t value) {
+  uint8_t& stored = game.caves.PropertyAt(game.play.caveNo, game.play.levelNo, column);
+  if (stored == value) return;
+  stored = value;
+  game.caveSet.cavesModified = 1;
+}
+
+enum class StoreResult { Stored, Empty, Bad };
+
+StoreResult StoreField(GameState& game, const EditorState& editor, int field) {
+  const std::string& text = editor.panel.texts[std::size_t(field)];
+  if (text.empty()) return StoreResult::Empty;  // a cleared edit keeps the stored value
+  const std::optional<int> value = ReadPanelNumber(text);
+  if (!value || *value < 0 || *value > 255) return StoreResult::Bad;
+  StoreProperty(game, kPanelFields[std::size_t(field)].column, uint8_t(*value));
+  return StoreResult::Stored;
+}
+
+}  // namespace
+
 void StoreEditorFields(GameState& game, EditorState& editor) {
-  const PlayState& s = game.play;
   constexpr PanelField kStoreOrder[kPanelFieldCount] = {
       FieldCaveTime,     FieldDiamonds,     FieldValue,        FieldBonus,        FieldMagicTime,   FieldAmoebaTime,
       FieldRandElement0, FieldRandElement1, FieldRandElement2, FieldRandElement3, FieldRandElement4};
-  for (PanelField field : kStoreOrder) {
-    const std::optional<int> value = ReadPanelNumber(editor.panel.texts[std::size_t(field)]);
-    if (!value || *value < 0 || *value > 255) return;  // a bad text ends the store, slots included
-    game.caves.PropertyAt(s.caveNo, s.levelNo, kPanelFields[std::size_t(field)].column) = uint8_t(*value);
-  }
+  for (PanelField field : kStoreOrder)
+    if (StoreField(game, editor, field) == StoreResult::Bad) return;  // a bad text ends the store, slots included
   for (int slot = 0; slot < kGeneratorSlotCount; ++slot)
-    game.caves.PropertyAt(s.caveNo, s.levelNo, PropGeneratorFill + slot) = editor.generatorSlots[std::size_t(slot)];
+    StoreProperty(game, PropGeneratorFill + slot, editor.generatorSlots[std::size_t(slot)]);
+}
+
+bool AcceptsPanelText(int field, std::string_view before, std::string_view text) {
+  if (field < 0 || field >= kPanelFieldCount) return false;
+  for (char c : text)
+    if (c < '0' || c > '9') return false;
+  // the limit holds for typing only: a loaded 200 stays whole in a two-digit edit
+  const std::size_t maxLength = std::size_t(kPanelFields[std::size_t(field)].maxLength);
+  if (text.size() > maxLength && text.size() > before.size()) return false;
+  return text.empty() || *ReadPanelNumber(text) <= 255;
+}
+
+void StorePanelField(GameState& game, EditorState& editor, int field) {
+  if (field < 0 || field >= kPanelFieldCount) return;
+  StoreField(game, editor, field);
+}
+
+void SetGeneratorSlot(GameState& game, EditorState& editor, int slot, int paletteIndex) {
+  if (slot < 0 || slot >= kGeneratorSlotCount || paletteIndex < 0 || paletteIndex >= kPaletteSize) return;
+  editor.generatorSlots[std::size_t(slot)] = uint8_t(paletteIndex);
+  StoreProperty(game, PropGeneratorFill + slot, uint8_t(paletteIndex));
 }
 
 namespace {

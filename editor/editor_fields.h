@@ -16,9 +16,19 @@ std::optional<int> ReadPanelNumber(std::string_view text);
 // The edited level's values into the panel texts and the generator slots; sets the cave style.
 void LoadEditorFields(GameState& game, EditorState& editor);
 // The panel texts and the slots into the edited level's property row, in the panel's order.
-// Stops silently at the first text that is not a number 0..255: the ones after it, slots
-// included, stay as they were.
+// An empty text keeps the stored value. Stops silently at the first text that is not a number
+// 0..255: the ones after it, slots included, stay as they were. A byte that changes marks the
+// set modified.
 void StoreEditorFields(GameState& game, EditorState& editor);
+
+// Whether an edit may show this text after typing: digits only (empty too), a value up to 255,
+// and no longer than the field allows unless it shrinks a longer loaded text.
+bool AcceptsPanelText(int field, std::string_view before, std::string_view text);
+// One field's text into its property byte, as the store does; the set is modified when the
+// byte changes. An empty or unreadable text stores nothing.
+void StorePanelField(GameState& game, EditorState& editor, int field);
+// A generator slot takes a palette index, in the panel and in the level's property row.
+void SetGeneratorSlot(GameState& game, EditorState& editor, int slot, int paletteIndex);
 
 // Cave −/+ (delta −1/+1) and Level −/+: store, step, load; nothing at the first or last one.
 // True when the cave or level changed.

@@ -1,5 +1,6 @@
 #include "editor/editor_session.h"
 
+#include "core/elements.h"
 #include "editor/editor_fields.h"
 
 namespace quarrion {
@@ -34,7 +35,8 @@ void ShowApplied(GameState& game, EditorState& editor, const UndoApplied& applie
 }  // namespace
 
 bool EnterEditor(GameState& game, EditorState& editor) {
-  editor.clipboardFull = 0;
+  // a test keeps the editor open: what was copied before it is still wanted after it
+  if (!game.play.editorActive) editor.clipboardFull = 0;
   bool madeNewSet = false;
   if (!game.caveSet.caveSetLoaded) {
     game.caveSet.caveSetLoaded = 1;
@@ -54,14 +56,72 @@ bool EnterEditor(GameState& game, EditorState& editor) {
 
 void CaveChanges(GameState& game, EditorState& editor) {
   game.caveSet.cavesModified = 1;
-  editor.history.MarkAllModified();
+  if (!editor.history.StepOpen()) editor.history.MarkAllModified();
+}
+
+bool TypePanelText(GameState& game, EditorState& editor, int field, const std::string& text) {
+  if (field < 0 || field >= kPanelFieldCount) return false;
+  std::string& shown = editor.panel.texts[std::size_t(field)];
+  if (!AcceptsPanelText(field, shown, text)) return false;
+  if (!editor.history.StepOpen() || editor.typingField != field) {
+    BeginEditStep(game, editor);
+    editor.typingField = field;
+  }
+  shown = text;
+  StorePanelField(game, editor, field);
+  return true;
+}
+
+void PanelArrow(GameState& game, EditorState& editor, int field, int delta) {
+  BeginEditStep(game, editor);
+  StepUpDown(editor.panel, field, delta);
+  StorePanelField(game, editor, field);
+  CaveChanges(game, editor);
+  EndEditStep(game, editor);
+}
+
+PopupRequest PressOnSurface(GameState& game, EditorState& editor, MouseButton button, int x, int y, int modifiers) {
+  BeginEditStep(game, editor);
+  const PopupRequest request = MouseButtonDown(game, editor, button, x, y, modifiers);
+  if (button != MouseButton::Left) EndEditStep(game, editor);
+  return request;
+}
+
+void MoveOnSurface(GameState& game, EditorState& editor, int heldButtons, int x, int y) {
+  if ((heldButtons & kHeldLeft) && !editor.history.StepOpen()) BeginEditStep(game, editor);
+  MouseMovement(game, editor, heldButtons, x, y);
+}
+
+void ReleaseOnSurface(GameState& game, EditorState& editor, MouseButton button, int x, int y) {
+  if (!editor.history.StepOpen()) BeginEditStep(game, editor);
+  MouseButtonUp(game, editor, button, x, y);
+  EndEditStep(game, editor);
+}
+
+MissingExits FindMissingExits(const GameState& game) {
+  MissingExits missing{true, true};
+  for (int cy = 0; cy < kMapHeight; ++cy) {
+    for (int cx = 0; cx < kMapWidth; ++cx) {
+      if (!IsInsideEditedCave(game, cx, cy)) continue;  // a small cave's demo bytes are no exits
+      const uint8_t code = game.caves.Cell(game.play.caveNo, game.play.levelNo, cx, cy);
+      if (code == InBox) missing.inbox = false;
+      if (code == OutBox) missing.outbox = false;
+    }
+  }
+  return missing;
 }
 
 void NoteSetSavedOrChanged(EditorState& editor) { editor.history.MarkAllModified(); }
 
-void BeginEditStep(const GameState& game, EditorState& editor) { editor.history.Begin(game.caves, MarkOf(game, editor)); }
+void BeginEditStep(const GameState& game, EditorState& editor) {
+  editor.typingField = -1;
+  editor.history.Begin(game.caves, MarkOf(game, editor));
+}
 
-bool EndEditStep(const GameState& game, EditorState& editor) { return editor.history.End(game.caves, MarkOf(game, editor)); }
+bool EndEditStep(const GameState& game, EditorState& editor) {
+  editor.typingField = -1;
+  return editor.history.End(game.caves, MarkOf(game, editor));
+}
 
 bool UndoEdit(GameState& game, EditorState& editor) {
   if (editor.history.StepOpen()) EndEditStep(game, editor);

@@ -70,6 +70,9 @@ struct CellPos {
 constexpr int kClipboardRows = kMapHeight + 1;
 using CaveClipboard = std::array<std::array<uint8_t, kClipboardRows>, kMapWidth>;
 
+// The left-button tool between press and release.
+enum class StrokeTool : uint8_t { None, Paint, Line };
+
 struct EditorState {
   int16_t paletteIndex = kNoPalette;
   std::array<uint8_t, kGeneratorSlotCount> generatorSlots{};
@@ -85,7 +88,12 @@ struct EditorState {
   uint8_t popupElement = 0;
   uint8_t brushImage = 0;
 
+  StrokeTool stroke = StrokeTool::None;
+  CellPos lineStart;
+  CellPos lineDrag;  // the other end of the line preview
+
   UndoHistory history;
+  int typingField = -1;  // the panel edit whose typing is the open undo step, −1 for none
 };
 
 }  // namespace quarrion

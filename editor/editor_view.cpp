@@ -1,5 +1,6 @@
 #include "editor/editor_view.h"
 
+#include "core/elements.h"
 #include "editor/drawing_tools.h"
 #include "view/anim_tables.h"
 
@@ -21,6 +22,17 @@ int PaletteImage(const GameState& game, int index) {
 void DrawCell(Media& media, int item, int cx, int cy) {
   if (item < 0) return;
   media.surface.StretchDraw(media.images, item, 0, Rect{cx * kEditorCell, cy * kEditorCell, kEditorCell, kEditorCell});
+}
+
+// A two-pixel frame around a cell: the closed outbox looks like steel half the time, and the
+// inbox like a player, so the exits get a colour of their own.
+void DrawExitMarker(Media& media, uint16_t color, int cx, int cy) {
+  const int x = cx * kEditorCell;
+  const int y = cy * kEditorCell;
+  media.surface.FillRect(Rect{x, y, kEditorCell, 2}, color);
+  media.surface.FillRect(Rect{x, y + kEditorCell - 2, kEditorCell, 2}, color);
+  media.surface.FillRect(Rect{x, y + 2, 2, kEditorCell - 4}, color);
+  media.surface.FillRect(Rect{x + kEditorCell - 2, y + 2, 2, kEditorCell - 4}, color);
 }
 
 }  // namespace
@@ -58,7 +70,10 @@ void DrawEditorView(GameState& game, EditorState& editor, Media& media) {
     for (int cx = 0; cx < kMapWidth; ++cx) {
       // outside a small cave lie demo bytes, not cells: steel is shown there
       const bool outside = small && (cx >= kSmallMapWidth || cy >= kSmallMapHeight);
-      DrawCell(media, outside ? kSteelImage : EditorImageOf(game, game.caves.Cell(s.caveNo, s.levelNo, cx, cy)), cx, cy);
+      const uint8_t code = game.caves.Cell(s.caveNo, s.levelNo, cx, cy);
+      DrawCell(media, outside ? kSteelImage : EditorImageOf(game, code), cx, cy);
+      if (!outside && code == InBox) DrawExitMarker(media, kInboxMarkerColor, cx, cy);
+      if (!outside && code == OutBox) DrawExitMarker(media, kOutboxMarkerColor, cx, cy);
     }
   }
   if (editor.paletteIndex >= 0) media.surface.Draw(media.fonts, kSelectionFrame, 0, PaletteFrameX(editor.paletteIndex), kPaletteFrameY);
@@ -78,6 +93,9 @@ void DrawEditorView(GameState& game, EditorState& editor, Media& media) {
   if (drag.y > start.y && drag.x > start.x && editor.paletteIndex >= 0) {
     for (int cy = start.y; cy <= drag.y; ++cy)
       for (int cx = start.x; cx <= drag.x; ++cx) DrawCell(media, editor.brushImage, cx, cy);
+  }
+  if (editor.stroke == StrokeTool::Line && editor.paletteIndex >= 0) {
+    for (const CellPos& cell : LineCells(editor.lineStart, editor.lineDrag)) DrawCell(media, editor.brushImage, cell.x, cell.y);
   }
   media.surface.Flip();
 }

@@ -7,6 +7,10 @@
 
 namespace quarrion {
 
+// The frames that mark the exits in the editor (16-bit colours): green inbox, yellow outbox.
+constexpr uint16_t kInboxMarkerColor = 0x07E0;
+constexpr uint16_t kOutboxMarkerColor = 0xFFE0;
+
 // The Images item a cell code shows as in the editor; −1 for none (space and transient codes).
 int EditorImageOf(const GameState& game, uint8_t code);
 

@@ -3,7 +3,7 @@
 namespace quarrion {
 
 void UndoHistory::Begin(const CaveSet& caves, UndoMark mark) {
-  if (open_) End(caves, openMark_);
+  if (open_) End(caves, mark);  // what stands now is the open step's after-state
   if (!snapshot_) snapshot_ = std::make_unique<CaveSet>();
   *snapshot_ = caves;
   openMark_ = std::move(mark);
@@ -65,6 +65,7 @@ void UndoHistory::Clear() {
 }
 
 void UndoHistory::MarkAllModified() {
+  openMark_.modified = 1;
   for (std::deque<Step>* steps : {&done_, &undone_}) {
     for (Step& step : *steps) {
       step.before.modified = 1;

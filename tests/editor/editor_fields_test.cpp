@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/editor_session.h"
 #include "tests/editor/editor_test_support.h"
 
 namespace quarrion {
@@ -29,6 +30,19 @@ TEST(EditorEnter, NoCaveSetMakesANewOneAndOpensOnTheCurrentLevel) {
   game.caves.Cell(3, 2, 5, 5) = 24;
   EXPECT_FALSE(EnterEditor(game, editor));
   EXPECT_EQ(game.caves.Cell(3, 2, 5, 5), 24);
+}
+
+TEST(EditorEnter, TheReturnFromATestKeepsTheClipboard) {
+  GameState game;
+  EditorState editor;
+  EnterEditor(game, editor);
+  editor.clipboardFull = 1;
+  game.play.inGame = 1;  // a test runs; the editor stays open behind it
+  EnterEditor(game, editor);
+  EXPECT_EQ(editor.clipboardFull, 1);
+  game.play.editorActive = 0;  // left and entered again
+  EnterEditor(game, editor);
+  EXPECT_EQ(editor.clipboardFull, 0);
 }
 
 TEST(EditorFields, LoadShowsEveryPanelColumnAndTheSlots) {
@@ -72,7 +86,74 @@ TEST(EditorFields, StoreStopsAtTheFirstTextThatIsNotAByte) {
   EXPECT_EQ(f.Property(PropDiamondsNeeded), 12);
   EXPECT_EQ(f.Property(PropGeneratorProbability1 + 2), 255);
   EXPECT_EQ(f.Property(PropGeneratorFill), 3);
-  EXPECT_EQ(f.Modified(), 0);  // storing is not a change of its own
+}
+
+TEST(EditorFields, AStoredByteThatChangesMarksTheSetModified) {
+  EditorFixture f;
+  f.editor->panel.texts[FieldCaveTime] = "120";  // the value it holds, typed again
+  StoreEditorFields(*f.game, *f.editor);
+  EXPECT_EQ(f.Modified(), 0);
+  f.editor->panel.texts[FieldCaveTime] = "150";
+  StoreEditorFields(*f.game, *f.editor);
+  EXPECT_EQ(f.Property(PropCaveTime), 150);
+  EXPECT_EQ(f.Modified(), 1);
+}
+
+TEST(EditorFields, AnEmptyEditKeepsItsValueAndTheStoreGoesOn) {
+  EditorFixture f;
+  f.editor->panel.texts[FieldDiamonds] = "";
+  f.editor->panel.texts[FieldValue] = "7";
+  f.editor->panel.texts[FieldRandElement4] = "";
+  f.editor->generatorSlots[2] = 9;
+  StoreEditorFields(*f.game, *f.editor);
+  EXPECT_EQ(f.Property(PropDiamondsNeeded), 10);
+  EXPECT_EQ(f.Property(PropDiamondValue), 7);
+  EXPECT_EQ(f.Property(PropGeneratorFill + 2), 9) << "the slots after an empty edit are stored";
+}
+
+TEST(EditorFields, EditsTakeOnlyDigitsUpTo255WithinTheirLength) {
+  EXPECT_TRUE(AcceptsPanelText(FieldCaveTime, "120", ""));
+  EXPECT_TRUE(AcceptsPanelText(FieldCaveTime, "12", "255"));
+  EXPECT_TRUE(AcceptsPanelText(FieldRandElement0, "0", "007"));
+  EXPECT_FALSE(AcceptsPanelText(FieldCaveTime, "15", "150m")) << "a command letter";
+  EXPECT_FALSE(AcceptsPanelText(FieldCaveTime, "12", "12a"));
+  EXPECT_FALSE(AcceptsPanelText(FieldCaveTime, "", "-1"));
+  EXPECT_FALSE(AcceptsPanelText(FieldCaveTime, "", "+5"));
+  EXPECT_FALSE(AcceptsPanelText(FieldCaveTime, "30", "300")) << "would stop the store";
+  EXPECT_FALSE(AcceptsPanelText(FieldCaveTime, "255", "2555"));
+  EXPECT_FALSE(AcceptsPanelText(FieldValue, "12", "123"));
+  EXPECT_TRUE(AcceptsPanelText(FieldValue, "200", "20")) << "a loaded long value may shrink";
+  EXPECT_FALSE(AcceptsPanelText(kPanelFieldCount, "", "1"));
+}
+
+TEST(EditorFields, TypingStoresAtOnceAndIsOneUndoStepPerEdit) {
+  EditorFixture f;
+  for (const char* text : {"1", "15", "150"}) ASSERT_TRUE(TypePanelText(*f.game, *f.editor, FieldCaveTime, text));
+  EXPECT_FALSE(TypePanelText(*f.game, *f.editor, FieldCaveTime, "150m"));
+  EXPECT_EQ(f.editor->panel.texts[FieldCaveTime], "150");
+  EXPECT_EQ(f.Property(PropCaveTime), 150);
+  EXPECT_EQ(f.Modified(), 1) << "closing the window now asks";
+  ASSERT_TRUE(TypePanelText(*f.game, *f.editor, FieldValue, "9"));
+  ASSERT_TRUE(UndoEdit(*f.game, *f.editor));
+  EXPECT_EQ(f.editor->panel.texts[FieldValue], "5");
+  EXPECT_EQ(f.Property(PropDiamondValue), 5);
+  EXPECT_EQ(f.Property(PropCaveTime), 150);
+  ASSERT_TRUE(UndoEdit(*f.game, *f.editor));
+  EXPECT_EQ(f.editor->panel.texts[FieldCaveTime], "120");
+  EXPECT_EQ(f.Property(PropCaveTime), 120);
+  EXPECT_EQ(f.Modified(), 0);
+  EXPECT_FALSE(f.editor->history.CanUndo());
+}
+
+TEST(EditorFields, AnArrowIsAStoredStep) {
+  EditorFixture f;
+  PanelArrow(*f.game, *f.editor, FieldMagicTime, +1);
+  EXPECT_EQ(f.Property(PropMagicWallTime), 21);
+  EXPECT_EQ(f.Modified(), 1);
+  ASSERT_TRUE(UndoEdit(*f.game, *f.editor));
+  EXPECT_EQ(f.Property(PropMagicWallTime), 20);
+  EXPECT_EQ(f.editor->panel.texts[FieldMagicTime], "20");
+  EXPECT_EQ(f.Modified(), 0);
 }
 
 TEST(EditorFields, ReadPanelNumberTakesOnlyPlainDecimals) {
@@ -97,7 +178,10 @@ TEST(EditorNavigation, StoresTheLevelLeftAndLoadsTheOneReached) {
   EXPECT_EQ(f.game->caves.PropertyAt(0, 0, PropDiamondsNeeded), 10);
   EXPECT_EQ(f.game->play.caveNo, 1);
   EXPECT_EQ(f.editor->panel.texts[FieldDiamonds], "33");  // loaded all the same
-  EXPECT_EQ(f.Modified(), 0);
+  EXPECT_EQ(f.Modified(), 1);  // by the 77 it stored
+  f.game->caveSet.cavesModified = 0;
+  EXPECT_TRUE(StepEditorCave(*f.game, *f.editor, -1));
+  EXPECT_EQ(f.Modified(), 0);  // navigation alone is no change
 }
 
 TEST(EditorNavigation, StopsAtTheFirstAndLastCaveAndLevel) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/drawing_tools.h"
+#include "editor/editor_session.h"
 #include "tests/editor/editor_test_support.h"
 #include "tests/view/view_test_support.h"
 #include "view/anim_tables.h"
@@ -33,6 +34,26 @@ struct ViewMedia {
 
 // The item seen at the middle of a cell.
 int ItemInCell(const SoftwareSurface& surface, int cx, int cy) { return ItemAt(surface, cx * 20 + 10, cy * 20 + 10); }
+
+uint16_t PixelAt(const SoftwareSurface& surface, int x, int y) { return surface.Pixels()[std::size_t(y * surface.Width() + x)]; }
+
+TEST(EditorView, FramesTheExitsAndPreviewsALine) {
+  EditorFixture f;
+  ViewMedia m;
+  f.Cell(3, 3) = 50;
+  f.Cell(6, 3) = 4;
+  f.Cell(9, 3) = 7;  // steel, as the outbox shows every other frame
+  f.editor->paletteIndex = 0;
+  PressOnSurface(*f.game, *f.editor, MouseButton::Left, 10 * 20 + 10, 10 * 20 + 10, kWithShift);
+  MoveOnSurface(*f.game, *f.editor, kHeldLeft, 14 * 20 + 10, 10 * 20 + 10);
+  DrawEditorView(*f.game, *f.editor, m.media);
+  EXPECT_EQ(PixelAt(m.surface, 3 * 20, 3 * 20), kInboxMarkerColor);
+  EXPECT_EQ(PixelAt(m.surface, 3 * 20 + 19, 3 * 20 + 10), kInboxMarkerColor);
+  EXPECT_EQ(PixelAt(m.surface, 6 * 20 + 1, 3 * 20 + 19), kOutboxMarkerColor);
+  EXPECT_NE(PixelAt(m.surface, 9 * 20, 3 * 20), kOutboxMarkerColor);
+  for (int x = 10; x <= 14; ++x) EXPECT_EQ(ItemInCell(m.surface, x, 10), kSteelImage) << x;
+  EXPECT_EQ(f.Cell(12, 10), 1) << "only the release draws";
+}
 
 TEST(EditorView, ShowsTheLevelAtTwentyPixelsAndSteelOutsideASmallCave) {
   EditorFixture f(16, 0);

@@ -133,6 +133,47 @@ TEST(EditorUndo, KeepsChangesMadeOutsideTheStepsUnsaved) {
   EXPECT_EQ(g.editor->panel.texts[FieldCaveTime], "121");
 }
 
+TEST(EditorUndo, AStepBegunWhileAnotherIsOpenClosesItWithWhatStandsNow) {
+  EditorFixture f;
+  f.editor->paletteIndex = 3;
+  PressOnSurface(*f.game, *f.editor, MouseButton::Left, Px(5), Px(5), 0);
+  PressOnSurface(*f.game, *f.editor, MouseButton::Right, Px(8), Px(8), 0);  // during the stroke
+  MoveOnSurface(*f.game, *f.editor, kHeldLeft | kHeldRight, Px(6), Px(5));
+  ReleaseOnSurface(*f.game, *f.editor, MouseButton::Right, Px(9), Px(9));
+  MoveOnSurface(*f.game, *f.editor, kHeldLeft, Px(7), Px(5));
+  ReleaseOnSurface(*f.game, *f.editor, MouseButton::Left, Px(7), Px(5));
+  const CaveSet after = f.game->caves;
+  while (UndoEdit(*f.game, *f.editor)) {
+  }
+  for (int x = 5; x <= 9; ++x) EXPECT_EQ(f.Cell(x, 5), 1) << x;
+  EXPECT_EQ(f.Cell(9, 9), 1);
+  EXPECT_EQ(f.Modified(), 0);
+  ASSERT_TRUE(RedoEdit(*f.game, *f.editor));
+  EXPECT_EQ(f.Cell(5, 5), 24);
+  EXPECT_EQ(f.Modified(), 1) << "the first step ended with the set modified";
+  while (RedoEdit(*f.game, *f.editor)) {
+  }
+  EXPECT_TRUE(f.game->caves.bytes == after.bytes);
+}
+
+TEST(EditorUndo, AStrokeFromThePaletteOrAnUnseenPressIsAStepToo) {
+  EditorFixture f;
+  PressOnSurface(*f.game, *f.editor, MouseButton::Left, 26 * 3 + 10, 450, 0);  // the boulder entry
+  MoveOnSurface(*f.game, *f.editor, kHeldLeft, Px(4), Px(4));
+  MoveOnSurface(*f.game, *f.editor, kHeldLeft, Px(5), Px(4));
+  ReleaseOnSurface(*f.game, *f.editor, MouseButton::Left, Px(5), Px(4));
+  // the second press of a double click that never arrived: only moves and the release
+  MoveOnSurface(*f.game, *f.editor, kHeldLeft, Px(8), Px(8));
+  ReleaseOnSurface(*f.game, *f.editor, MouseButton::Left, Px(8), Px(8));
+  EXPECT_EQ(f.editor->history.UndoCount(), 2u);
+  ASSERT_TRUE(UndoEdit(*f.game, *f.editor));
+  EXPECT_EQ(f.Cell(8, 8), 1);
+  EXPECT_EQ(f.Modified(), 1) << "the first stroke is still there";
+  ASSERT_TRUE(UndoEdit(*f.game, *f.editor));
+  EXPECT_EQ(f.Cell(4, 4), 1);
+  EXPECT_EQ(f.Modified(), 0);
+}
+
 TEST(EditorUndo, TheHistoryKeepsOnlyItsNewestSteps) {
   EditorFixture f;
   f.editor->paletteIndex = 3;
