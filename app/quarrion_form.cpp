@@ -17,6 +17,7 @@
 #include "app/language.h"
 #include "app/media/pack.h"
 #include "app/texts.h"
+#include "app/user_data.h"
 #include "core/cave_set_file.h"
 #include "core/cave_start.h"
 #include "core/demo.h"
@@ -303,8 +304,10 @@ bool TQuarrionForm::Creation() {
   OpenAudio();
   if (!LoadSoundListOrDefault(config_.soundsPath, defaults.soundsPath, waves)) return false;
 
-  bool loaded = arguments_.size() == 1 && LoadCaveSetAtStartup(arguments_[0]);
-  if (!loaded) loaded = LoadCaveSetAtStartup(config_.lastCaveSetPath);
+  // the bundled set, when installed, is played from the player's own copy
+  bool loaded = arguments_.size() == 1 && LoadCaveSetAtStartup(PlayableCaveSetPath(arguments_[0], programFolder_));
+  if (!loaded) loaded = LoadCaveSetAtStartup(PlayableCaveSetPath(config_.lastCaveSetPath, programFolder_));
+  if (!loaded) loaded = LoadCaveSetAtStartup(DefaultCaveSetPath(programFolder_));
 
   midi.SetFileName(config_.musicPath);
   if (!midi.Open()) Shell().musicAvailable = 0;
@@ -565,7 +568,7 @@ void TQuarrionForm::ToggleFullScreen() {
 }
 
 CaveSetCommandContext TQuarrionForm::CaveSetContext() {
-  return CaveSetCommandContext{*game, *this, *this, programFolder_ + "Levels"};
+  return CaveSetCommandContext{*game, *this, *this, LevelsFolder(programFolder_)};
 }
 
 void TQuarrionForm::MusicNotify() {

@@ -23,7 +23,7 @@ TEST_F(CustomGamePackTest, PackingPicturesSkipsMissingNumbersSoLaterOnesMoveDown
   EXPECT_EQ(host_.notices[0].second, "Quarrion");
   ASSERT_EQ(host_.requests.size(), 2u);
   EXPECT_EQ(host_.requests[0].folder, (root_ / "Unpack").string());
-  EXPECT_EQ(host_.requests[0].filter, "*.bmp; *.wav (*.bmp *.wav)");
+  EXPECT_EQ(host_.requests[0].filter, "*.bmp; *.png; *.wav (*.bmp *.png *.wav)");
   EXPECT_EQ(host_.requests[1].kind, "save");
   EXPECT_EQ(host_.requests[1].filter, "*.dxg (*.dxg)");
   ImageListData packed;
