@@ -125,14 +125,16 @@ std::string StoredPackPath(const std::string& path, const std::string& programFo
   std::string full = fs::weakly_canonical(path, error).string();
   if (error) full = fs::path(path).lexically_normal().string();
   if (data.empty() || full.size() <= data.size() || full.compare(0, data.size(), data) != 0) return path;
-  return full.substr(data.size());
+  // only a pack that is there: reading takes a relative path only when it finds the file
+  return fs::is_regular_file(full, error) ? full.substr(data.size()) : path;
 }
 
 std::string ResolvedPackPath(const std::string& stored, const std::string& programFolder) {
   if (stored.empty()) return stored;
   const std::string data = DataFolder(programFolder);
-  if (stored.front() != '/') return data + stored;
   std::error_code error;
+  // a relative path that names nothing in the data folder is left as it was written
+  if (stored.front() != '/') return fs::exists(data + stored, error) ? data + stored : stored;
   if (fs::exists(stored, error)) return stored;
   const auto at = stored.rfind("/data/");
   if (at == std::string::npos) return stored;

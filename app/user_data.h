@@ -47,10 +47,11 @@ std::string UnpackFolder(const std::string& programFolder);
 // program folder can be written, else UserDataFolder()/Packs (made when missing).
 std::string NewPacksFolder(const std::string& programFolder);
 
-// A pack path as stored in the configuration: relative to the data folder when it lies inside it
-// (so an installed program moved to another prefix still finds its packs), else unchanged.
+// A pack path as stored in the configuration: relative to the data folder when it is a file inside
+// it (so an installed program moved to another prefix still finds its packs), else unchanged.
 std::string StoredPackPath(const std::string& path, const std::string& programFolder);
-// The path a stored pack path stands for: a relative path lies in the data folder; an absolute
+// The path a stored pack path stands for: a relative path that exists in the data folder lies
+// there (any other is left as it is); an absolute
 // one that is gone but whose part from "data/" on exists in the current data folder is taken from
 // there (a configuration written by an older install at another prefix).
 std::string ResolvedPackPath(const std::string& stored, const std::string& programFolder);

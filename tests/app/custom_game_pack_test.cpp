@@ -71,7 +71,7 @@ TEST_F(CustomGamePackTest, OnlyExactLowerCaseExtensionsArePackedOrUnpacked) {
   EXPECT_FALSE(fs::exists(root_ / "Unpack"));
 }
 
-TEST_F(CustomGamePackTest, UnpackingAsksWithTheFixedFolderTextAndWritesBesideTheProgram) {
+TEST_F(CustomGamePackTest, UnpackingAsksWithTheRealFolderAndWritesBesideTheProgram) {
   const fs::path pack = root_ / "data" / "standard" / "Graphics24.dxg";
   WriteImagePack(pack, 3);
   host_.answerYes = false;
@@ -80,7 +80,8 @@ TEST_F(CustomGamePackTest, UnpackingAsksWithTheFixedFolderTextAndWritesBesideThe
   form_->UnpackButtonClick();
   EXPECT_EQ(host_.requests[0].filter, "*.dxg;*.dxw (*.dxg *.dxw)");
   ASSERT_EQ(host_.questions.size(), 1u);
-  EXPECT_EQ(host_.questions[0].first, Text(kTextAskUnpack, 2) + "\\Quarrion\\Unpack\\Graphics24\\     ");
+  EXPECT_EQ(host_.questions[0].first, Text(kTextAskUnpack, 2) + host_.programFolder + "Unpack/Graphics24/     ")
+      << "the folder the files really go to";
   EXPECT_EQ(host_.questions[0].second, "Quarrion");
   EXPECT_FALSE(fs::exists(root_ / "Unpack")) << "No writes nothing";
 
