@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string_view>
@@ -13,7 +12,7 @@
 #include "app/media/pack.h"
 #include "app/media/pack_folder.h"
 #include "app/media/wav.h"
-#include "tests/media/png_pictures.h"
+#include "tests/media/exported_media.h"
 #include "tests/temp_path.h"
 
 namespace quarrion {
@@ -32,41 +31,10 @@ std::string Slurp(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// A sound of n samples in 24-bit PCM (even numbers) or 32-bit float stereo (odd numbers).
+// Sound n: 24-bit PCM mono for even numbers, 32-bit float stereo for odd ones.
 std::vector<uint8_t> ExportedSound(int n) {
-  const bool flt = n % 2 == 1;
-  const uint16_t channels = flt ? 2 : 1, bits = flt ? 32 : 24;
-  ByteWriter data;
-  for (int i = 0; i < 4; ++i) {
-    if (flt) {
-      const float v = float(i) / 8.0f;  // 0, 1/8, 1/4, 3/8 of full scale
-      uint32_t raw = 0;
-      std::memcpy(&raw, &v, 4);
-      data.U32(raw);
-    } else {
-      const int32_t v = (n * 4 + i) << 8;  // the top sixteen bits carry the number
-      data.U8(uint8_t(v));
-      data.U8(uint8_t(v >> 8));
-      data.U8(uint8_t(v >> 16));
-    }
-  }
-  const std::vector<uint8_t> samples = data.Release();
-  ByteWriter out;
-  out.Text("RIFF");
-  out.U32(uint32_t(36 + samples.size()));
-  out.Text("WAVE");
-  out.Text("fmt ");
-  out.U32(16);
-  out.U16(flt ? 3 : 1);
-  out.U16(channels);
-  out.U32(48000);
-  out.U32(48000u * channels * bits / 8);
-  out.U16(uint16_t(channels * bits / 8));
-  out.U16(bits);
-  out.Text("data");
-  out.U32(uint32_t(samples.size()));
-  out.Bytes(samples);
-  return out.Release();
+  if (n % 2 == 1) return testing_support::ExportedWav(true, 2, {0, 4096, 8192, 12288});
+  return testing_support::ExportedWav(false, 1, {n * 4, n * 4 + 1, n * 4 + 2, n * 4 + 3});
 }
 
 class PackFolderFormatsTest : public ::testing::Test {

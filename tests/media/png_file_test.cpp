@@ -6,7 +6,7 @@
 #include "app/media/bmp.h"
 #include "app/media/byte_io.h"
 #include "app/media/png_file.h"
-#include "tests/media/png_pictures.h"
+#include "tests/media/exported_media.h"
 
 namespace quarrion {
 namespace {
