@@ -1,7 +1,5 @@
 #include "app/config.h"
 
-#include "app/user_data.h"
-
 #include <QByteArray>
 #include <QFile>
 #include <QSaveFile>
@@ -12,6 +10,8 @@
 #include <fstream>
 #include <optional>
 #include <vector>
+
+#include "app/user_data.h"
 
 namespace quarrion {
 namespace {
@@ -227,7 +227,8 @@ std::string ConfigFolder(const std::string& programFolder) {
   // a folder that is missing altogether is not an installed program: its writes just fail
   const bool installed = DataFolder(folder) != folder;
   if (access(folder.c_str(), F_OK) != 0 || (!installed && access(folder.c_str(), W_OK) == 0)) return folder;
-  // an installed program folder is read-only (or belongs to the package manager, even for root): keep the settings where the user's settings live
+  // an installed program folder is read-only, or belongs to the package manager even for root:
+  // keep the settings where the user's settings live
   const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   if (user.isEmpty()) return folder;
   const std::string userFolder = WithTrailingSeparator(user.toStdString()) + "Quarrion/";

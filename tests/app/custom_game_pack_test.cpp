@@ -129,7 +129,8 @@ TEST_F(CustomGamePackTest, InstalledUnpackingAndNewPacksGoToThePlayersDataFolder
   form_->UnpackButtonClick();
   EXPECT_EQ(host_.requests[0].folder, (share / "data").string()) << "the packs are looked for in the data";
   ASSERT_EQ(host_.questions.size(), 1u);
-  EXPECT_EQ(host_.questions[0].first, Text(kTextAskUnpack, 0) + (user / "Quarrion" / "Unpack").string() + "/Graphics24/     ");
+  EXPECT_EQ(host_.questions[0].first,
+            Text(kTextAskUnpack, 0) + (user / "Quarrion" / "Unpack").string() + "/Graphics24/     ");
   EXPECT_TRUE(fs::exists(user / "Quarrion" / "Unpack" / "Graphics24" / "001.bmp"));
   EXPECT_FALSE(fs::exists(root_ / "prefix" / "bin" / "Unpack"));
 

@@ -28,7 +28,9 @@ void Spit(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-void Spit(const fs::path& path, const std::vector<uint8_t>& bytes) { Spit(path, std::string(bytes.begin(), bytes.end())); }
+void Spit(const fs::path& path, const std::vector<uint8_t>& bytes) {
+  Spit(path, std::string(bytes.begin(), bytes.end()));
+}
 
 std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
@@ -138,7 +140,8 @@ TEST_F(InstalledGameTest, AFolderOfPngsAndOf24BitAndFloatWavsPacksAndTheGameDraw
   Spit(Ini(), "[Config]\nZoom=1\n[Data]\nGraph32=" + graphics.string() + "\nSounds=" + wavePack.string() + "\n");
   const fs::path shot = root_ / "custom.png";
   // the title, then a game started, so the cave start's sounds are played from the new pack
-  ASSERT_EQ(Run(prefix_, "quarrion", "", "wait 400; shot " + shot.string() + "; key Space; wait 200; key Space; wait 600; quit"), 0);
+  const std::string script = "wait 400; shot " + shot.string() + "; key Space; wait 200; key Space; wait 600; quit";
+  ASSERT_EQ(Run(prefix_, "quarrion", "", script), 0);
   const Bitmap window = Screenshot(shot);
   ASSERT_EQ(window.width, 640);
   ASSERT_GE(window.height, 408);
