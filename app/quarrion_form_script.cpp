@@ -24,14 +24,15 @@ void TQuarrionForm::RunScript() {
   QTimer::singleShot(0, this, [this] { FocusChanged(true); });
   auto steps = std::make_shared<QStringList>(script.split(';', Qt::SkipEmptyParts));
   auto next = std::make_shared<std::function<void()>>();
-  *next = [this, steps, next] {
+  // the step holds itself only weakly: the pending timer owns it, so nothing is left once it quits
+  *next = [this, steps, self = std::weak_ptr<std::function<void()>>(next)] {
     while (!steps->isEmpty()) {
       const QStringList words = steps->takeFirst().trimmed().split(' ', Qt::SkipEmptyParts);
       if (words.isEmpty()) continue;
       const QString verb = words[0];
       const QString arg = words.size() > 1 ? words[1] : QString();
       if (verb == "wait") {
-        QTimer::singleShot(arg.toInt(), this, [next] { (*next)(); });
+        QTimer::singleShot(arg.toInt(), this, [next = self.lock()] { (*next)(); });
         return;
       }
       if (verb == "quit") {
