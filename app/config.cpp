@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+#include "app/user_data.h"
+
 namespace quarrion {
 namespace {
 
@@ -136,6 +138,12 @@ void ReadPath(const std::vector<IniLine>& lines, std::string_view section, std::
   if (auto text = Lookup(lines, section, key)) path = std::move(*text);
 }
 
+// Packs inside the program's data are stored relative to it, so a moved install still finds them.
+void ReadPackPath(const std::vector<IniLine>& lines, std::string_view key, std::string& path,
+                  const std::string& programFolder) {
+  if (auto text = Lookup(lines, kDataSection, key)) path = ResolvedPackPath(*text, programFolder);
+}
+
 struct KeyValue {
   const char* section;
   const char* key;
@@ -219,8 +227,10 @@ std::string WithTrailingSeparator(std::string folder) {
 std::string ConfigFolder(const std::string& programFolder) {
   const std::string folder = WithTrailingSeparator(programFolder);
   // a folder that is missing altogether is not an installed program: its writes just fail
-  if (access(folder.c_str(), F_OK) != 0 || access(folder.c_str(), W_OK) == 0) return folder;
-  // an installed program folder is read-only: keep the settings where the user's settings live
+  const bool installed = DataFolder(folder) != folder;
+  if (access(folder.c_str(), F_OK) != 0 || (!installed && access(folder.c_str(), W_OK) == 0)) return folder;
+  // an installed program folder is read-only, or belongs to the package manager even for root:
+  // keep the settings where the user's settings live
   const QString user = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
   if (user.isEmpty()) return folder;
   const std::string userFolder = WithTrailingSeparator(user.toStdString()) + "Quarrion/";
@@ -230,7 +240,7 @@ std::string ConfigFolder(const std::string& programFolder) {
 }
 
 Config DefaultConfig(const std::string& programFolder) {
-  const std::string packs = WithTrailingSeparator(programFolder) + "data/standard/";
+  const std::string packs = DataFolder(programFolder) + "data/standard/";
   Config config;
   config.graph24Path = packs + "Graphics24.dxg";
   config.graph32Path = packs + "Graphics32.dxg";
@@ -251,12 +261,12 @@ Config ParseConfig(std::string_view text, const std::string& programFolder) {
   // a missing Zoom starts medium, an unusable one small
   config.zoom = ReadChoice(lines, "Zoom", 1, 2);
   config.responsiveTaps = ReadChoice(lines, "ResponsiveTaps", 0, 1);
-  ReadPath(lines, kDataSection, "Graph24", config.graph24Path);
-  ReadPath(lines, kDataSection, "Graph32", config.graph32Path);
-  ReadPath(lines, kDataSection, "Graph40", config.graph40Path);
-  ReadPath(lines, kDataSection, "Fonts", config.fontsPath);
-  ReadPath(lines, kDataSection, "Sounds", config.soundsPath);
-  ReadPath(lines, kDataSection, "Music", config.musicPath);
+  ReadPackPath(lines, "Graph24", config.graph24Path, programFolder);
+  ReadPackPath(lines, "Graph32", config.graph32Path, programFolder);
+  ReadPackPath(lines, "Graph40", config.graph40Path, programFolder);
+  ReadPackPath(lines, "Fonts", config.fontsPath, programFolder);
+  ReadPackPath(lines, "Sounds", config.soundsPath, programFolder);
+  ReadPackPath(lines, "Music", config.musicPath, programFolder);
   ReadPath(lines, kDataSection, "SoundFont", config.soundFont);
   return config;
 }
@@ -277,7 +287,11 @@ Config ReadConfig(const std::string& programFolder) {
 bool WriteConfig(const std::string& programFolder, const Config& config) {
   const std::string path = FilePath(programFolder);
   const auto old = ReadSmallFile(path);
-  const std::string text = UpdateConfigText(old ? std::string_view(*old) : std::string_view(), config);
+  Config stored = config;
+  for (std::string* pack : {&stored.graph24Path, &stored.graph32Path, &stored.graph40Path, &stored.fontsPath,
+                            &stored.soundsPath, &stored.musicPath})
+    *pack = StoredPackPath(*pack, programFolder);
+  const std::string text = UpdateConfigText(old ? std::string_view(*old) : std::string_view(), stored);
 
   // write a temporary file, then rename: a failed write never leaves half a configuration
   QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));

@@ -30,15 +30,17 @@ struct Config {
 std::string WithTrailingSeparator(std::string folder);
 
 // Where "Quarrion.ini" lives: the program folder, or the user's configuration folder
-// (Quarrion/ under it) when the program folder cannot be written.
+// (Quarrion/ under it) when the program folder cannot be written or is an installed one.
 std::string ConfigFolder(const std::string& programFolder);
 
-// Every key at its missing-key default; the packs are those under data/standard/ in the folder.
+// Every key at its missing-key default; the packs are those under data/standard/ in the program's
+// data folder (the program folder, or ../share/quarrion when installed).
 Config DefaultConfig(const std::string& programFolder);
 
 // The configuration from INI text. A missing key takes its default; a value that is present but
 // not accepted (not a number, out of range, not fitting its field) becomes Speed 14, and 0 for
-// Language, SoundOFF and Zoom. Lines that make no sense are skipped.
+// Language, SoundOFF and Zoom. Lines that make no sense are skipped. A relative pack path lies in
+// the data folder; an absolute one left by another install prefix is found again there.
 Config ParseConfig(std::string_view text, const std::string& programFolder);
 
 // The INI text with the configuration's keys set: known keys are replaced where they stand, the
@@ -50,7 +52,8 @@ std::string UpdateConfigText(std::string_view oldText, const Config& config);
 Config ReadConfig(const std::string& programFolder);
 
 // Writes "Quarrion.ini" in ConfigFolder(programFolder) through a temporary file renamed over the old one, so a
-// failed write leaves the old file whole. False when the file could not be written.
+// failed write leaves the old file whole; packs inside the data folder are written relative to it.
+// False when the file could not be written.
 bool WriteConfig(const std::string& programFolder, const Config& config);
 
 }  // namespace quarrion

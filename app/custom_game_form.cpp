@@ -20,6 +20,7 @@
 #include "app/media/pack.h"
 #include "app/media/pack_folder.h"
 #include "app/texts.h"
+#include "app/user_data.h"
 
 namespace quarrion {
 namespace {
@@ -29,7 +30,7 @@ namespace fs = std::filesystem;
 constexpr std::string_view kGraphicsFilter = "*.dxg|*.dxg";
 constexpr std::string_view kSoundsFilter = "*.dxw|*.dxw";
 constexpr std::string_view kMusicFilter = "*.mid|*.mid";
-constexpr std::string_view kPackSourceFilter = "*.bmp; *.wav|*.bmp; *.wav";
+constexpr std::string_view kPackSourceFilter = "*.bmp; *.png; *.wav|*.bmp; *.png; *.wav";
 constexpr std::string_view kUnpackFilter = "*.dxg;*.dxw|*.dxg;*.dxw";
 constexpr int kFieldWidth = 240;
 
@@ -237,15 +238,15 @@ void TCustomGameForm::BCustomCloseClick() {
 
 std::string TCustomGameForm::DataFolder() const {
   // the packs live in "data" on a case-sensitive disk; a "Data" folder is still preferred
-  const fs::path program = host_.ProgramFolder();
+  const fs::path packs = quarrion::DataFolder(host_.ProgramFolder());
   for (const char* name : {"Data", "data"})
-    if (IsFolder(program / name)) return (program / name).string();
-  return program.string();
+    if (IsFolder(packs / name)) return (packs / name).string();
+  return packs.string();
 }
 
 std::string TCustomGameForm::UnpackFolder() const {
-  const fs::path program = host_.ProgramFolder();
-  return IsFolder(program / "Unpack") ? (program / "Unpack").string() : program.string();
+  const fs::path unpack = quarrion::UnpackFolder(host_.ProgramFolder());
+  return IsFolder(unpack) ? unpack.string() : host_.ProgramFolder();
 }
 
 std::optional<std::string> TCustomGameForm::ChooseOpen(const std::string& startFolder, std::string_view filter) {
@@ -255,7 +256,10 @@ std::optional<std::string> TCustomGameForm::ChooseOpen(const std::string& startF
 }
 
 std::optional<std::string> TCustomGameForm::ChooseSave(std::string_view filter, std::string_view extension) {
-  auto file = host_.ChooseSaveFile(DataFolder(), QtFileFilter(filter));
+  // an installed program's data cannot take new packs: they go to the player's own folder
+  const std::string program = host_.ProgramFolder();
+  const std::string start = KeepsFilesBesideProgram(program) ? DataFolder() : NewPacksFolder(program);
+  auto file = host_.ChooseSaveFile(start, QtFileFilter(filter));
   if (!file || file->empty()) return std::nullopt;
   // a name typed without an extension gets the pack's own
   if (fs::path(*file).extension().empty()) *file += extension;
@@ -324,7 +328,7 @@ void TCustomGameForm::PackButtonClick() {
   const auto file = ChooseOpen(UnpackFolder(), kPackSourceFilter);
   if (!file) return;
   const std::string extension = LastFour(fs::path(*file).filename().string());
-  if (extension == ".bmp") PackFiles(*file, false);
+  if (extension == ".bmp" || extension == ".png") PackFiles(*file, false);
   else if (extension == ".wav") PackFiles(*file, true);
 }
 
@@ -347,10 +351,11 @@ void TCustomGameForm::UnpackButtonClick() {
   const PackKind kind = PackKindOf(fs::path(*file).filename().string());
   if (kind == PackKind::None) return;
   const std::string base = PackBaseName(*file);
-  // the folder in the question is a fixed text, wherever the program really lives
-  const std::string question = Text(kTextAskUnpack, language_) + "\\Quarrion\\Unpack\\" + base + "\\     ";
+  // the question names the folder the files really go to: beside the program or the player's own
+  const std::string unpackRoot = quarrion::UnpackFolder(host_.ProgramFolder());
+  const std::string question = Text(kTextAskUnpack, language_) + unpackRoot + "/" + base + "/     ";
   if (!host_.AskYesNo(question, std::string(kWindowCaption))) return;
-  UnpackPack(*file, (fs::path(host_.ProgramFolder()) / "Unpack").string());
+  UnpackPack(*file, unpackRoot);
   if (kind == PackKind::Sounds) ReloadWaves();
 }
 

@@ -19,6 +19,7 @@
 #include "app/media/pack.h"
 #include "view/poll_input.h"
 #include "app/texts.h"
+#include "app/user_data.h"
 #include "core/cave_set_file.h"
 #include "core/cave_start.h"
 #include "core/demo.h"
@@ -315,10 +316,10 @@ bool TQuarrionForm::Creation() {
   OpenAudio();
   if (!LoadSoundListOrDefault(config_.soundsPath, defaults.soundsPath, waves)) return false;
 
-  bool loaded = arguments_.size() == 1 && LoadCaveSetAtStartup(arguments_[0]);
-  if (!loaded) loaded = LoadCaveSetAtStartup(config_.lastCaveSetPath);
-  // a first start, or a last set that is gone, still opens on something to play
-  if (!loaded && arguments_.empty()) loaded = LoadCaveSetAtStartup(programFolder_ + "Levels/Quarrion.qcv");
+  // the bundled set, when installed, is played from the player's own copy
+  bool loaded = arguments_.size() == 1 && LoadCaveSetAtStartup(PlayableCaveSetPath(arguments_[0], programFolder_));
+  if (!loaded) loaded = LoadCaveSetAtStartup(PlayableCaveSetPath(config_.lastCaveSetPath, programFolder_));
+  if (!loaded) loaded = LoadCaveSetAtStartup(DefaultCaveSetPath(programFolder_));
 
   midi.SetFileName(config_.musicPath);
   midi.SetSoundFont(config_.soundFont);
@@ -570,7 +571,7 @@ void TQuarrionForm::ToggleResponsiveTaps() {
 }
 
 CaveSetCommandContext TQuarrionForm::CaveSetContext() {
-  return CaveSetCommandContext{*game, *this, *this, programFolder_ + "Levels"};
+  return CaveSetCommandContext{*game, *this, *this, LevelsFolder(programFolder_)};
 }
 
 void TQuarrionForm::MusicNotify() {

@@ -9,6 +9,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev
   xvfb xauth sox
+  libpng-dev zlib1g-dev
+  desktop-file-utils appstream shared-mime-info dpkg-dev lintian dex
 )
 
 missing=()

@@ -7,6 +7,7 @@
 
 #include "app/media/bmp.h"
 #include "app/media/pack.h"
+#include "app/media/png_file.h"
 #include "app/media/wav.h"
 
 namespace quarrion {
@@ -63,14 +64,20 @@ PackResult PackPictures(const std::string& folder, const std::string& packPath) 
   if (!IsFolder(folder)) return Failure("no such folder: " + folder);
   ImageListData list;
   for (int i = 0; i < kMaxPackedPictures; ++i) {
-    const fs::path file = fs::path(folder) / (ThreeDigitName(i) + ".bmp");
+    // a PNG, as painting programs export, is taken before a BMP of the same number
+    const fs::path png = fs::path(folder) / (ThreeDigitName(i) + ".png");
+    const fs::path bmp = fs::path(folder) / (ThreeDigitName(i) + ".bmp");
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) continue;
+    const bool isPng = fs::is_regular_file(png, ec);
+    const fs::path file = isPng ? png : bmp;
+    if (!isPng && !fs::is_regular_file(bmp, ec)) continue;
     std::vector<uint8_t> bytes;
     if (!ReadSmallFile(file, bytes)) return Failure("cannot read " + file.string());
     ImageItem item;
     std::string error;
-    if (!DecodeBmpFile(bytes, item.bitmap, &error)) return Failure(file.string() + ": " + error);
+    // either way the pack holds the picture as a bitmap, the one picture kind packs know
+    const bool decoded = isPng ? DecodePngFile(bytes, item.bitmap, &error) : DecodeBmpFile(bytes, item.bitmap, &error);
+    if (!decoded) return Failure(file.string() + ": " + error);
     item.systemMemory = true;
     item.transparent = true;
     item.transparentColor = kMagenta;

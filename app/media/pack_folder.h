@@ -1,5 +1,5 @@
 // Packing numbered picture and sound files into packs and unpacking packs into such files:
-// 000.bmp..113.bmp make a graphics or font pack, 000.wav..023.wav a sound pack.
+// 000.bmp..113.bmp (or .png) make a graphics or font pack, 000.wav..023.wav a sound pack.
 #pragma once
 #include <string>
 
@@ -23,10 +23,12 @@ struct PackResult {
   std::string error;  // why it failed
 };
 
-// Pictures 000.bmp..113.bmp that exist, in order (missing numbers are skipped), each drawn whole,
-// transparent in magenta. Nothing is written when a picture cannot be read.
+// Pictures 000..113 that exist as .png or .bmp (a PNG first), in order (missing numbers are
+// skipped), each drawn whole, transparent in magenta. Nothing is written when a picture cannot be
+// read.
 PackResult PackPictures(const std::string& folder, const std::string& packPath);
 // Sounds 000.wav..023.wav, all of them: a missing or unreadable one means no pack is written.
+// Sounds in other codings than 8 or 16-bit PCM are packed as 16-bit PCM.
 PackResult PackSounds(const std::string& folder, const std::string& packPath);
 // By the pack file's extension, ".dxg" or ".dxw".
 PackResult PackFolder(const std::string& folder, const std::string& packPath);

@@ -1,6 +1,8 @@
 #include "app/media/wav.h"
 
 #include <algorithm>
+#include <bit>
+#include <cmath>
 
 #include "app/media/byte_io.h"
 
@@ -8,6 +10,9 @@ namespace quarrion {
 namespace {
 
 constexpr uint16_t kFormatPcm = 1;
+constexpr uint16_t kFormatFloat = 3;
+constexpr uint16_t kFormatALaw = 6;
+constexpr uint16_t kFormatMuLaw = 7;
 constexpr uint16_t kFormatExtensible = 0xFFFE;
 constexpr uint32_t kMinRate = 1000;
 constexpr uint32_t kMaxRate = 384000;
@@ -24,6 +29,16 @@ struct Format {
   uint16_t bits = 0;
 };
 
+bool KnownCoding(const Format& f) {
+  switch (f.tag) {
+    case kFormatPcm: return f.bits == 8 || f.bits == 16 || f.bits == 24 || f.bits == 32;
+    case kFormatFloat: return f.bits == 32 || f.bits == 64;
+    case kFormatALaw:
+    case kFormatMuLaw: return f.bits == 8;
+    default: return false;
+  }
+}
+
 bool ReadFormat(std::span<const uint8_t> chunk, Format& f, std::string* error) {
   ByteReader in(chunk);
   uint32_t byteRate = 0;
@@ -32,18 +47,68 @@ bool ReadFormat(std::span<const uint8_t> chunk, Format& f, std::string* error) {
       !in.U16(f.bits))
     return Fail(error, "the format chunk is cut short");
   if (f.tag == kFormatExtensible) {
-    // the real format is the first two bytes of the sub-format after the size, valid bits and mask
+    // the real format is the first two bytes of the sub-format after the size, valid bits and mask;
+    // 24 valid bits in 32-bit containers decode as 32 bits, their low byte being zero
     uint16_t extra = 0, validBits = 0, subFormat = 0;
     uint32_t channelMask = 0;
     if (!in.U16(extra) || !in.U16(validBits) || !in.U32(channelMask) || !in.U16(subFormat))
       return Fail(error, "the extensible format chunk is cut short");
     f.tag = subFormat;
   }
-  if (f.tag != kFormatPcm) return Fail(error, "unsupported format " + std::to_string(f.tag) + " (PCM only)");
+  if (f.tag != kFormatPcm && f.tag != kFormatFloat && f.tag != kFormatALaw && f.tag != kFormatMuLaw)
+    return Fail(error, "unsupported format " + std::to_string(f.tag) + " (PCM, float, A-law or u-law only)");
   if (f.channels != 1 && f.channels != 2) return Fail(error, std::to_string(f.channels) + " channels (1 or 2 only)");
-  if (f.bits != 8 && f.bits != 16) return Fail(error, std::to_string(f.bits) + " bits per sample (8 or 16 only)");
+  if (!KnownCoding(f))
+    return Fail(error, std::to_string(f.bits) + " bits per sample (PCM 8, 16, 24 or 32, float 32 or 64, "
+                                                 "A-law and u-law 8 only)");
   if (f.rate < kMinRate || f.rate > kMaxRate) return Fail(error, "unsupported rate of " + std::to_string(f.rate) + " Hz");
   return true;
+}
+
+int16_t FromFloat(double v) {
+  if (!(v == v)) return 0;  // NaN is silence
+  return int16_t(std::lround(std::clamp(v, -1.0, 1.0) * 32767.0));
+}
+
+// G.711: sign, a three-bit segment and four bits of mantissa, stored inverted (u-law) or with
+// every other bit flipped (A-law); both expand to values in 16-bit range.
+int16_t FromMuLaw(uint8_t code) {
+  code = uint8_t(~code);
+  const int magnitude = ((((code & 0x0F) << 3) + 0x84) << ((code & 0x70) >> 4)) - 0x84;
+  return int16_t(code & 0x80 ? -magnitude : magnitude);
+}
+
+int16_t FromALaw(uint8_t code) {
+  code ^= 0x55;
+  const int segment = (code & 0x70) >> 4;
+  int magnitude = (code & 0x0F) << 4;
+  magnitude += segment == 0 ? 8 : 0x108;
+  if (segment > 1) magnitude <<= segment - 1;
+  return int16_t(code & 0x80 ? magnitude : -magnitude);
+}
+
+// One sample at p, of the format's coding, as 16-bit PCM (the wider ones keep their top bits).
+int16_t Sample(const uint8_t* p, const Format& f) {
+  const auto little = [p](int bytes) {
+    uint64_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i) v = v << 8 | p[i];
+    return v;
+  };
+  switch (f.tag) {
+    case kFormatALaw: return FromALaw(p[0]);
+    case kFormatMuLaw: return FromMuLaw(p[0]);
+    case kFormatFloat: {
+      if (f.bits == 32) return FromFloat(double(std::bit_cast<float>(uint32_t(little(4)))));
+      return FromFloat(std::bit_cast<double>(little(8)));
+    }
+    default: break;
+  }
+  switch (f.bits) {
+    case 8: return int16_t((int(p[0]) - 128) * 256);
+    case 16: return int16_t(uint16_t(little(2)));
+    case 24: return int16_t(uint16_t(little(3) >> 8));
+    default: return int16_t(uint16_t(little(4) >> 16));
+  }
 }
 
 }  // namespace
@@ -83,14 +148,10 @@ bool DecodeWav(std::span<const uint8_t> bytes, Wave& out, std::string* error) {
   Wave wave;
   wave.sampleRate = int(format.rate);
   wave.channels = format.channels;
-  wave.bitsPerSample = format.bits;
+  // only 8-bit PCM stays 8 bits; everything else is kept, and packed, as 16-bit PCM
+  wave.bitsPerSample = format.tag == kFormatPcm && format.bits == 8 ? 8 : 16;
   wave.samples.resize(count);
-  for (std::size_t i = 0; i < count; ++i) {
-    if (bytesPerSample == 1)
-      wave.samples[i] = int16_t((int(data[i]) - 128) * 256);
-    else
-      wave.samples[i] = int16_t(uint16_t(data[2 * i] | data[2 * i + 1] << 8));
-  }
+  for (std::size_t i = 0; i < count; ++i) wave.samples[i] = Sample(data.data() + i * bytesPerSample, format);
   out = std::move(wave);
   return true;
 }

@@ -1,6 +1,7 @@
-// RIFF WAVE sound files. Decoding takes PCM with 8 or 16 bits per sample, mono or stereo, at any
-// rate from 1000 to 384000 Hz (also inside the extensible format header); encoding writes PCM
-// in the wave's own 8 or 16 bits.
+// RIFF WAVE sound files. Decoding takes PCM with 8, 16, 24 or 32 bits per sample, 32 or 64-bit
+// float, A-law and u-law, mono or stereo, at any rate from 1000 to 384000 Hz (also inside the
+// extensible format header); all but 8-bit PCM become 16-bit samples. Encoding writes PCM in the
+// wave's own 8 or 16 bits.
 #pragma once
 #include <cstdint>
 #include <span>

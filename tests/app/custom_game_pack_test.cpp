@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <iterator>
 
 #include "app/texts.h"
@@ -23,7 +24,7 @@ TEST_F(CustomGamePackTest, PackingPicturesSkipsMissingNumbersSoLaterOnesMoveDown
   EXPECT_EQ(host_.notices[0].second, "Quarrion");
   ASSERT_EQ(host_.requests.size(), 2u);
   EXPECT_EQ(host_.requests[0].folder, (root_ / "Unpack").string());
-  EXPECT_EQ(host_.requests[0].filter, "*.bmp; *.wav (*.bmp *.wav)");
+  EXPECT_EQ(host_.requests[0].filter, "*.bmp; *.png; *.wav (*.bmp *.png *.wav)");
   EXPECT_EQ(host_.requests[1].kind, "save");
   EXPECT_EQ(host_.requests[1].filter, "*.dxg (*.dxg)");
   ImageListData packed;
@@ -71,7 +72,7 @@ TEST_F(CustomGamePackTest, OnlyExactLowerCaseExtensionsArePackedOrUnpacked) {
   EXPECT_FALSE(fs::exists(root_ / "Unpack"));
 }
 
-TEST_F(CustomGamePackTest, UnpackingAsksWithTheFixedFolderTextAndWritesBesideTheProgram) {
+TEST_F(CustomGamePackTest, UnpackingAsksWithTheRealFolderAndWritesBesideTheProgram) {
   const fs::path pack = root_ / "data" / "standard" / "Graphics24.dxg";
   WriteImagePack(pack, 3);
   host_.answerYes = false;
@@ -80,7 +81,8 @@ TEST_F(CustomGamePackTest, UnpackingAsksWithTheFixedFolderTextAndWritesBesideThe
   form_->UnpackButtonClick();
   EXPECT_EQ(host_.requests[0].filter, "*.dxg;*.dxw (*.dxg *.dxw)");
   ASSERT_EQ(host_.questions.size(), 1u);
-  EXPECT_EQ(host_.questions[0].first, Text(kTextAskUnpack, 2) + "\\Quarrion\\Unpack\\Graphics24\\     ");
+  EXPECT_EQ(host_.questions[0].first, Text(kTextAskUnpack, 2) + host_.programFolder + "Unpack/Graphics24/     ")
+      << "the folder the files really go to";
   EXPECT_EQ(host_.questions[0].second, "Quarrion");
   EXPECT_FALSE(fs::exists(root_ / "Unpack")) << "No writes nothing";
 
@@ -99,6 +101,45 @@ TEST_F(CustomGamePackTest, UnpackingAsksWithTheFixedFolderTextAndWritesBesideThe
   const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
   ASSERT_TRUE(DecodeWav(bytes, last));
   EXPECT_EQ(last.samples[0], 31);
+}
+
+// Installed, the program sits in bin/ beside share/quarrion/: its own folders are left alone and
+// the player's data folder takes the unpacked files, the new packs and the question's folder text.
+TEST_F(CustomGamePackTest, InstalledUnpackingAndNewPacksGoToThePlayersDataFolder) {
+  const fs::path share = root_ / "prefix" / "share" / "quarrion";
+  fs::create_directories(share / "data" / "standard");
+  fs::create_directories(root_ / "prefix" / "bin");
+  host_.programFolder = (root_ / "prefix" / "bin").string() + "/";
+  const fs::path user = root_ / "home";
+  // the player's data folder for this test only, put back however the test ends
+  struct DataHome {
+    const char* old = std::getenv("XDG_DATA_HOME");
+    std::string kept = old != nullptr ? old : "";
+    explicit DataHome(const fs::path& folder) { setenv("XDG_DATA_HOME", folder.c_str(), 1); }
+    ~DataHome() {
+      if (old != nullptr) setenv("XDG_DATA_HOME", kept.c_str(), 1);
+      else unsetenv("XDG_DATA_HOME");
+    }
+  } dataHome(user);
+
+  const fs::path pack = share / "data" / "standard" / "Graphics24.dxg";
+  WriteImagePack(pack, 2);
+  host_.answers = {pack.string()};
+  form_->Prepare(0);
+  form_->UnpackButtonClick();
+  EXPECT_EQ(host_.requests[0].folder, (share / "data").string()) << "the packs are looked for in the data";
+  ASSERT_EQ(host_.questions.size(), 1u);
+  EXPECT_EQ(host_.questions[0].first,
+            Text(kTextAskUnpack, 0) + (user / "Quarrion" / "Unpack").string() + "/Graphics24/     ");
+  EXPECT_TRUE(fs::exists(user / "Quarrion" / "Unpack" / "Graphics24" / "001.bmp"));
+  EXPECT_FALSE(fs::exists(root_ / "prefix" / "bin" / "Unpack"));
+
+  host_.answers = {(user / "Quarrion" / "Unpack" / "Graphics24" / "000.bmp").string(), (root_ / "new.dxg").string()};
+  form_->PackButtonClick();
+  ASSERT_EQ(host_.requests.size(), 3u);
+  EXPECT_EQ(host_.requests[1].folder, (user / "Quarrion" / "Unpack").string()) << "packing starts where unpacking went";
+  EXPECT_EQ(host_.requests[2].folder, (user / "Quarrion" / "Packs").string()) << "new packs are the player's";
+  EXPECT_TRUE(fs::exists(root_ / "new.dxg"));
 }
 
 }  // namespace

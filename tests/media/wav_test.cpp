@@ -105,8 +105,9 @@ TEST(WavRefuse, UnsupportedFormatsAndMissingChunksFailWithAReason) {
     EXPECT_FALSE(DecodeWav(Riff(chunks.Release()), w, &error));
     EXPECT_FALSE(error.empty());
   };
-  refuse(3, 1, 22050, 32);  // floating point
-  refuse(1, 1, 22050, 24);
+  refuse(3, 1, 22050, 16);  // floating point comes in 32 or 64 bits only
+  refuse(1, 1, 22050, 12);
+  refuse(7, 1, 22050, 16);  // u-law is 8 bits
   refuse(1, 3, 22050, 16);
   refuse(1, 0, 22050, 16);
   refuse(1, 1, 0, 16);

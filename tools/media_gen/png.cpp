@@ -45,17 +45,22 @@ uint32_t Adler32(std::span<const uint8_t> bytes) {
   return b << 16 | a;
 }
 
-std::vector<uint8_t> EncodePng(const Bitmap& bitmap) {
+std::vector<uint8_t> EncodePng(const Bitmap& bitmap) { return EncodePngWithAlpha(bitmap, false); }
+
+std::vector<uint8_t> EncodePngWithAlpha(const Bitmap& bitmap, bool magentaClear) {
   const uint32_t w = uint32_t(bitmap.width), h = uint32_t(bitmap.height);
+  const uint32_t channels = magentaClear ? 4 : 3;
   std::vector<uint8_t> raw;
-  raw.reserve(std::size_t(h) * (1 + 3 * w));
+  raw.reserve(std::size_t(h) * (1 + channels * w));
   for (uint32_t y = 0; y < h; ++y) {
     raw.push_back(0);  // no filter
     for (uint32_t x = 0; x < w; ++x) {
       const uint32_t c = bitmap.pixels[std::size_t(y) * w + x];
-      raw.push_back(uint8_t(c >> 16));
-      raw.push_back(uint8_t(c >> 8));
-      raw.push_back(uint8_t(c));
+      const bool clear = magentaClear && c == kMagenta;
+      raw.push_back(clear ? 0 : uint8_t(c >> 16));
+      raw.push_back(clear ? 0 : uint8_t(c >> 8));
+      raw.push_back(clear ? 0 : uint8_t(c));
+      if (magentaClear) raw.push_back(clear ? 0 : 255);
     }
   }
   std::vector<uint8_t> zlib = {0x78, 0x01};
@@ -74,15 +79,16 @@ std::vector<uint8_t> EncodePng(const Bitmap& bitmap) {
   std::vector<uint8_t> header;
   Big32(header, w);
   Big32(header, h);
-  header.insert(header.end(), {8, 2, 0, 0, 0});  // 8 bits, RGB, deflate, no filter, no interlace
+  // 8 bits, RGB or RGBA, deflate, no filter, no interlace
+  header.insert(header.end(), {8, uint8_t(magentaClear ? 6 : 2), 0, 0, 0});
   Chunk(out, "IHDR", header);
   Chunk(out, "IDAT", zlib);
   Chunk(out, "IEND", {});
   return out;
 }
 
-bool WritePng(const std::string& path, const Bitmap& bitmap) {
-  const std::vector<uint8_t> bytes = EncodePng(bitmap);
+bool WritePng(const std::string& path, const Bitmap& bitmap, bool magentaClear) {
+  const std::vector<uint8_t> bytes = EncodePngWithAlpha(bitmap, magentaClear);
   std::ofstream out(path, std::ios::binary);
   out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
   return bool(out);

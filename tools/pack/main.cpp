@@ -1,11 +1,13 @@
 // quarrion-pack pack FOLDER OUT.dxg|OUT.dxw — numbered 000.bmp.. or 000.wav.. into a pack
-// quarrion-pack unpack PACK             — a pack into Unpack/<name>/ beside this program
+// quarrion-pack unpack PACK             — a pack into Unpack/<name>/ beside this program, or into
+//                                          $XDG_DATA_HOME/Quarrion/Unpack/<name>/ when installed
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
 #include "app/media/pack_folder.h"
+#include "app/user_data.h"
 
 namespace {
 
@@ -51,7 +53,8 @@ int main(int argc, char** argv) {
     const std::string pack = argv[2];
     if (PackKindOf(fs::path(pack).filename().string()) == PackKind::None)
       return Failed("not a pack name (.dxg or .dxw): " + pack);
-    const fs::path root = ProgramFolder(argv[0]) / "Unpack";
+    // the same folder the game's own unpacking uses
+    const fs::path root = UnpackFolder(ProgramFolder(argv[0]).string());
     const PackResult result = UnpackPack(pack, root.string());
     if (!result.ok) return Failed(result.error);
     std::printf("unpacked %d files into %s\n", result.count, (root / PackBaseName(pack)).string().c_str());
