@@ -13,6 +13,7 @@
 #include "core/elements.h"
 #include "core/game_phases.h"
 #include "tests/app/form_fixture.h"
+#include "tests/app/virtual_pad.h"
 
 namespace quarrion {
 namespace {
@@ -102,6 +103,28 @@ TEST_F(WindowPlayTest, ADirectionHeldOnlyDuringTheScansTickMovesThePlayer) {
   Ticks(8);
   EXPECT_EQ(PlayerCell().x, target.x);
   EXPECT_EQ(PlayerCell().y, target.y);
+}
+
+TEST_F(WindowPlayTest, APadPluggedInDuringPlaySteersThePlayer) {
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
+  StartPlaying();
+  VirtualPad pad = VirtualPad::Controller();
+  ASSERT_TRUE(pad.Plugged()) << SDL_GetError();
+  const auto [key, target] = OpenDirection();
+  const int button = key == Qt::Key_Right  ? SDL_CONTROLLER_BUTTON_DPAD_RIGHT
+                     : key == Qt::Key_Left ? SDL_CONTROLLER_BUTTON_DPAD_LEFT
+                     : key == Qt::Key_Down ? SDL_CONTROLLER_BUTTON_DPAD_DOWN
+                                           : SDL_CONTROLLER_BUTTON_DPAD_UP;
+  pad.Button(button, true);
+  SDL_Delay(2);  // the pads are read at most once a millisecond
+  form_->FrameTick();
+  pad.Button(button, false);
+  SDL_Delay(2);
+  Ticks(8);
+  EXPECT_EQ(PlayerCell().x, target.x);
+  EXPECT_EQ(PlayerCell().y, target.y);
+  pad.Unplug();
+  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 TEST_F(WindowPlayTest, OnlyTheKeypadsDigitsSteer) {
