@@ -1,4 +1,4 @@
-#include "tools/solve/level_play.h"
+#include "solver/level_play.h"
 
 #include "core/cave_start.h"
 #include "core/demo.h"
@@ -35,6 +35,11 @@ LevelPlay::LevelPlay(const CaveSet& caves) : game_(std::make_unique<GameState>()
   game_->caveSet.caveSetLoaded = 1;
   // no file name: nothing played here is ever written back
   game_->caveSet.caveSetFileName.clear();
+}
+
+LevelPlay::LevelPlay(const GameState& inPlay) : game_(std::make_unique<GameState>(inPlay)) {
+  game_->caveSet.caveSetFileName.clear();
+  game_->play.demoRecording = 0;
 }
 
 void LevelPlay::RunUntilPlay() {
