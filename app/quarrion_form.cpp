@@ -1,4 +1,5 @@
 #include "app/quarrion_form.h"
+#include "app/solve_check.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -247,6 +248,7 @@ void TQuarrionForm::ApplyLanguage() {
     if (text.property != TextProperty::Hint || panel_ == nullptr) continue;
     if (QWidget* control = panel_->Control(std::string(text.control))) control->setToolTip(Qs(text.text));
   }
+  if (solveCheck_) solveCheck_->ApplyLanguage(config_.language);
   for (const LanguageItem& item : texts.languageItems) {
     if (QAction* action = Action(std::string(item.control).c_str())) {
       action->setText(Qs(item.caption));

@@ -31,6 +31,7 @@ class TAdvancedOptionsForm;
 class EditorPanelControls;
 class FormCustomHost;
 class TCustomGameForm;
+class SolveCheck;
 
 // What the window owns before its shell base is built: the game state and the six media parts.
 struct FormParts {
@@ -78,6 +79,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void ClickPanelButton(const std::string& name);
   bool GameClockRunning() const { return Timer_GameClock.isActive(); }
   bool FrameTimerEnabled() const { return frameTimer.Enabled(); }
+  SolveCheck& SolvabilityCheck() { return *solveCheck_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -166,6 +168,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   Config config_;
   std::unique_ptr<EditorState> editor_ = std::make_unique<EditorState>();
   std::unique_ptr<EditorPanelControls> panel_;  // the widgets themselves belong to the client area
+  SolveCheck* solveCheck_ = nullptr;            // a child of the window
   QWidget* client_ = nullptr;  // the surface and, in the editor, the panel below it
   QuestionAnswerer askQuestion_;
   std::function<SaveAnswer()> askSave_;

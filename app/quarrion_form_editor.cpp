@@ -15,6 +15,7 @@
 #include "app/editor_panel.h"
 #include "app/media/pack.h"
 #include "app/quarrion_form.h"
+#include "app/solve_check.h"
 #include "app/texts.h"
 #include "core/cave_set_file.h"
 #include "core/cave_start.h"
@@ -73,6 +74,17 @@ void TQuarrionForm::CreateEditorPanel() {
     input.ReleaseAll();
     return QMessageBox::warning(this, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   };
+  SolveCheck::Hooks hooks;
+  hooks.storeFields = [this] { StoreEditorFields(); };
+  hooks.changed = [this] { UpdateUndoActions(); };
+  hooks.language = [this] { return config_.language; };
+  hooks.ask = [this](const QString& text) {
+    input.ReleaseAll();
+    return QMessageBox::question(this, Qs(Text(kTextEditor, config_.language)), text) == QMessageBox::Yes;
+  };
+  hooks.tell = [this](const QString& text) { QMessageBox::information(this, Qs(Text(kTextEditor, config_.language)), text); };
+  solveCheck_ = new SolveCheck(this, *game, *editor_, std::move(hooks));
+  solveCheck_->AddControls(EditMenu, client_);
 }
 
 void TQuarrionForm::CreatePopups() {
@@ -140,6 +152,7 @@ void TQuarrionForm::Editor() {
   screen_->setFixedSize(kEditorWidth, kEditorSurfaceHeight);
   client_->setFixedSize(kEditorWidth, kEditorClientHeight);
   panel_->SetActive(true);
+  solveCheck_->SetActive(true);
   SetGameMenuForEditor(true);
   EditMenu->menuAction()->setVisible(true);
   ShowCaveLevel();
@@ -239,6 +252,7 @@ void TQuarrionForm::ShowCaveLevel() { panel_->ShowCaveLevel(quarrion::ShowCaveLe
 
 void TQuarrionForm::HideEditorControls() {
   panel_->SetActive(false);
+  solveCheck_->SetActive(false);
   Action("GameMenu_New")->setEnabled(false);
   Action("GameMenu_LoadCaves")->setEnabled(false);
   setFocus();  // keys go to the window again, not to a hidden control

@@ -56,14 +56,13 @@ void Restore(LevelPlay& play, const Snapshot& snap) {
 struct Node {
   int32_t parent;
   char action;
-  uint8_t stall;  // passes in a row that left the layout as it was
+  // passes in a row that left the layout as it was: a push, a drop through slime or a growing
+  // amoeba may take several tries that look alike before something happens
+  uint8_t stall;
   uint16_t depth;
   uint64_t layout;
 };
 
-// A push, a drop through slime or a growing amoeba may take several tries that look alike: a pass
-// that changes nothing may be followed by this many more before its state counts as seen.
-constexpr int kMaxStall = 12;
 
 // The stall count tells repeated tries apart; a changed layout is known by itself.
 uint64_t SeenKey(const Node& node) { return node.layout ^ (uint64_t(node.stall) * 0x9E3779B97F4A7C15ull); }
@@ -175,7 +174,7 @@ void Searcher::Expand(const OpenEntry& entry, const Snapshot& parentSnap, Search
     if (!passed || play_.PlayerLost()) continue;
     const uint64_t layout = Key();
     const int stall = layout == parent.layout ? parent.stall + 1 : 0;
-    if (stall > kMaxStall) continue;
+    if (stall > strategy_.maxStall) continue;
     nodes_.push_back({entry.node, action, uint8_t(stall), uint16_t(depth + 1), layout});
     if (!seen_.Insert(SeenKey(nodes_.back()))) {
       nodes_.pop_back();

@@ -21,6 +21,7 @@ struct Strategy {
   int diamondCost = 10;            // estimated passes per diamond still to collect after the next
   bool keepDirt = false;           // tell states apart by their dirt as well
   bool countDiamondsOnly = false;  // tell states apart by the number of diamonds taken, not which
+  int maxStall = 12;               // passes in a row that change nothing, still worth a try
 };
 
 // Where one search must stop. The clock, the stop flag and the memory are checked between two

@@ -18,7 +18,8 @@ constexpr const char* kProgram = "quarrion-solve";
 constexpr const char* kUsage =
     "usage: quarrion-solve FILE.qcv --cave K --level J [--seconds S] [--threads N] [--memory-mb M]\n"
     "       [--max-simulations N] [--max-passes N] [--verbose]\n"
-    "       [--weight W] [--diamond-cost C] [--keep-dirt] [--count-diamonds]: one strategy instead of all\n"
+    "       [--weight W] [--diamond-cost C] [--max-stall N] [--keep-dirt] [--count-diamonds]:\n"
+    "       one strategy instead of all, on one thread\n"
     "       or FILE.qcv --all [--seconds S] [--threads N]: every level, solved count, slowest, total time\n"
     "       or FILE.qcv --cave K --level J --verify KEYS: says whether KEYS reach the exit on their last pass\n"
     "  K is 0..19 or a letter A..T, J is 0..4; prints one key letter per pass (. U D L R u d l r)";
@@ -70,6 +71,12 @@ int main(int argc, char** argv) {
     if (name == "--seconds") {
       if (!cli::NumberOption(kProgram, name, value, 1, 86400L, number, why)) return false;
       budget.seconds = double(number);
+      return true;
+    }
+    if (name == "--max-stall") {
+      if (!cli::NumberOption(kProgram, name, value, 0, 200, number, why)) return false;
+      strategy.maxStall = int(number);
+      ownStrategy = true;
       return true;
     }
     if (name == "--diamond-cost") {
