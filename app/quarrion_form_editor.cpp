@@ -84,7 +84,8 @@ void TQuarrionForm::CreateEditorPanel() {
   };
   hooks.tell = [this](const QString& text) { QMessageBox::information(this, Qs(Text(kTextEditor, config_.language)), text); };
   solveCheck_ = new SolveCheck(this, *game, *editor_, std::move(hooks));
-  solveCheck_->AddControls(EditMenu, client_);
+  solveCheck_->AddControls(EditMenu, menuBar());
+  actions_["EditMenu_CheckSolvable"] = solveCheck_->MenuAction();
 }
 
 void TQuarrionForm::CreatePopups() {

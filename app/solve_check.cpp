@@ -3,6 +3,7 @@
 #include <QAction>
 #include <algorithm>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QWidget>
@@ -17,11 +18,6 @@ namespace {
 QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
 constexpr int kPollMs = 100;
-// beside the cave-level buttons, where the panel has room
-constexpr int kButtonX = 570;
-constexpr int kButtonY = 474;
-constexpr int kButtonWidth = 95;
-constexpr int kButtonHeight = 25;
 
 }  // namespace
 
@@ -33,13 +29,14 @@ SolveCheck::SolveCheck(QWidget* window, GameState& game, EditorState& editor, Ho
 
 SolveCheck::~SolveCheck() { solver_.Cancel(); }
 
-void SolveCheck::AddControls(QMenu* editMenu, QWidget* panelParent) {
+void SolveCheck::AddControls(QMenu* editMenu, QMenuBar* menuBar) {
   action_ = editMenu->addAction(QString());
   action_->setObjectName("EditMenu_CheckSolvable");
   connect(action_, &QAction::triggered, this, [this] { Run(); });
-  button_ = new QPushButton(panelParent);
+  // the panel's rows are full: the button sits at the right end of the editor's menu bar
+  button_ = new QPushButton(menuBar);
   button_->setObjectName("Editor_Button_CheckSolvable");
-  button_->setGeometry(kButtonX, kButtonY, kButtonWidth, kButtonHeight);
+  menuBar->setCornerWidget(button_, Qt::TopRightCorner);
   button_->setFocusPolicy(Qt::NoFocus);  // the editor's keys stay with the window
   button_->hide();
   connect(button_, &QPushButton::clicked, this, [this] { Run(); });

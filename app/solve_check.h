@@ -14,6 +14,7 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
 class QProgressDialog;
 class QPushButton;
 class QWidget;
@@ -35,8 +36,8 @@ class SolveCheck : public QObject {
   SolveCheck(QWidget* window, GameState& game, EditorState& editor, Hooks hooks);
   ~SolveCheck() override;
 
-  // The Edit menu item and the panel button (placed on the panel's parent, hidden until shown).
-  void AddControls(QMenu* editMenu, QWidget* panelParent);
+  // The Edit menu item and the button, hidden until the editor opens.
+  void AddControls(QMenu* editMenu, QMenuBar* menuBar);
   void ApplyLanguage(int language);
   void SetActive(bool editorOpen);
   QPushButton* Button() const { return button_; }
