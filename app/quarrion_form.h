@@ -32,6 +32,7 @@ class EditorPanelControls;
 class FormCustomHost;
 class TCustomGameForm;
 class SolveCheck;
+class GameHint;
 
 // What the window owns before its shell base is built: the game state and the six media parts.
 struct FormParts {
@@ -80,6 +81,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   bool GameClockRunning() const { return Timer_GameClock.isActive(); }
   bool FrameTimerEnabled() const { return frameTimer.Enabled(); }
   SolveCheck& SolvabilityCheck() { return *solveCheck_; }
+  GameHint& Hint() { return *gameHint_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -169,6 +171,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   std::unique_ptr<EditorState> editor_ = std::make_unique<EditorState>();
   std::unique_ptr<EditorPanelControls> panel_;  // the widgets themselves belong to the client area
   SolveCheck* solveCheck_ = nullptr;            // a child of the window
+  GameHint* gameHint_ = nullptr;                // a child of the screen
   QWidget* client_ = nullptr;  // the surface and, in the editor, the panel below it
   QuestionAnswerer askQuestion_;
   std::function<SaveAnswer()> askSave_;
