@@ -17,6 +17,7 @@ namespace {
 constexpr const char* kProgram = "quarrion-solve";
 constexpr const char* kUsage =
     "usage: quarrion-solve FILE.qcv --cave K --level J [--seconds S] [--threads N] [--memory-mb M]\n"
+    "       [--first-round N]: passes of each strategy's first try\n"
     "       [--max-simulations N] [--max-passes N] [--verbose]\n"
     "       [--weight W] [--diamond-cost C] [--max-stall N] [--keep-dirt] [--count-diamonds]:\n"
     "       one strategy instead of all, on one thread\n"
@@ -68,6 +69,8 @@ int main(int argc, char** argv) {
     if (name == "--max-passes") return cli::NumberOption(kProgram, name, value, 1, 60000L, maxPasses, why);
     if (name == "--memory-mb") return cli::NumberOption(kProgram, name, value, 16, 65536L, memoryMb, why);
     if (name == "--threads") return cli::NumberOption(kProgram, name, value, 1, 16, threads, why);
+    if (name == "--first-round")
+      return cli::NumberOption(kProgram, name, value, 1000, 100000000L, budget.firstRoundSimulations, why);
     if (name == "--seconds") {
       if (!cli::NumberOption(kProgram, name, value, 1, 86400L, number, why)) return false;
       budget.seconds = double(number);
