@@ -88,7 +88,7 @@ double Estimator::Estimate(const GameState& g, int diamondCost, int px, int py) 
   d += double(remaining - 1) * diamondCost;
   // diamonds that cannot be reached from here without blasting count heavily: a state shut
   // off from what it still needs (a one-way road taken too early) sinks below the others
-  const int reachable = ReachableYield(from);
+  const int reachable = ReachableYield(from, remaining);
   if (remaining > reachable) d += double(remaining - reachable) * 40.0;
   return d;
 }
@@ -98,27 +98,33 @@ void Estimator::AddSource(std::size_t cell, int startCost, int yield) {
   yields_.push_back(yield);
 }
 
-// Diamonds of the sources on or beside the cells the player can get to without blasting.
-int Estimator::ReachableYield(std::size_t from) {
+// Diamonds of the sources on or beside the cells the player can get to without blasting; the
+// flood stops as soon as enough are found, since more would not change the estimate.
+int Estimator::ReachableYield(std::size_t from, int enough) {
+  for (std::size_t i = 0; i < starts_.size(); ++i) yieldAt_[starts_[i].first] += yields_[i];
+  int yield = 0;
+  // a source counts once, when the first cell on or beside it is reached
+  auto take = [this, &yield](std::size_t cell) {
+    for (std::size_t near : {cell, cell - 1, cell + 1, cell - kGridHeight, cell + kGridHeight}) {
+      yield += yieldAt_[near];
+      yieldAt_[near] = 0;
+    }
+  };
   reached_.fill(0);
   flood_.clear();
   flood_.push_back(uint16_t(from));
   reached_[from] = 1;
-  for (std::size_t i = 0; i < flood_.size(); ++i) {
+  take(from);
+  for (std::size_t i = 0; i < flood_.size() && yield < enough; ++i) {
     for (int step : kSteps) {
       const std::size_t next = std::size_t(int(flood_[i]) + step);
       if (reached_[next] != 0 || closedCost_[next] >= kInfinity) continue;
       reached_[next] = 1;
       flood_.push_back(uint16_t(next));
+      take(next);
     }
   }
-  int yield = 0;
-  for (std::size_t i = 0; i < starts_.size(); ++i) {
-    const std::size_t cell = starts_[i].first;
-    const bool near = reached_[cell] != 0 || reached_[cell - 1] != 0 || reached_[cell + 1] != 0 ||
-                      reached_[cell - kGridHeight] != 0 || reached_[cell + kGridHeight] != 0;
-    if (near) yield += yields_[i];
-  }
+  for (const auto& start : starts_) yieldAt_[start.first] = 0;
   return yield;
 }
 

@@ -20,8 +20,9 @@ class Estimator {
 
  private:
   void AddSource(std::size_t cell, int startCost, int yield);
-  // Diamonds of the sources on or beside the cells the player can get to without blasting.
-  int ReachableYield(std::size_t from);
+  // Diamonds of the sources on or beside the cells the player can get to without blasting,
+  // counted until enough are found.
+  int ReachableYield(std::size_t from, int enough);
   void AddSlimeSources(const GameState& g);
   void MarkFireflies(const GameState& g);
   // From the cell to the nearest start, around walls if there is a way, else through them.
@@ -35,6 +36,7 @@ class Estimator {
   std::vector<std::pair<std::size_t, int>> starts_;
   std::vector<int> yields_;
   std::array<uint8_t, kGridCells> reached_{};
+  std::array<int, kGridCells> yieldAt_{};  // zero between calls
   std::vector<uint16_t> flood_;
   std::array<std::vector<uint16_t>, 64> buckets_;
   std::array<int, kGridCells> closedCost_{};  // round walls

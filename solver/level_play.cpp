@@ -105,6 +105,11 @@ bool LevelPlay::ExitReached() const {
 bool LevelPlay::PlayerLost() const {
   const GameState& g = *game_;
   if (g.play.dummyKilled || g.play.playerAlive == 0 || g.params.caveTime == 0) return true;
+  // where the player was last seen is nearly always where it is: no look over the whole cave
+  const int px = g.play.playerX + 1;
+  const int py = g.play.playerY + 1;
+  if (px >= 1 && px <= kMapWidth && py >= 1 && py <= kMapHeight && HoldsPlayer(g.grids.playfield(px, py)))
+    return false;
   for (int x = 1; x <= kMapWidth; ++x)
     for (int y = 1; y <= kMapHeight; ++y)
       if (HoldsPlayer(g.grids.playfield(x, y))) return false;
