@@ -25,7 +25,7 @@ struct SolveBudget {
   double seconds = 10.0;
   std::size_t memoryBytes = std::size_t{1} << 30;  // shared by the workers
   int threads = 0;                                 // 0: one a core, two at most
-  long firstRoundSimulations = 200000;             // each strategy's first try; later rounds four times more
+  long firstRoundSimulations = 250000;             // each strategy's first try; later rounds four times more
 };
 
 // The workers a search with this budget runs on.
