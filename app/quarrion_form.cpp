@@ -1,4 +1,6 @@
 #include "app/quarrion_form.h"
+#include "app/game_hint.h"
+#include "app/solve_check.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -126,6 +128,9 @@ TQuarrionForm::TQuarrionForm(std::string programFolder, std::vector<std::string>
   connect(screen_, &ScreenWidget::MouseMoved, this, &TQuarrionForm::EditorMouseMove);
   connect(screen_, &ScreenWidget::MouseReleased, this, &TQuarrionForm::EditorMouseUp);
   CreateMenus();
+  gameHint_ = new GameHint(screen_, *game, view, *this, [this] { return config_.language; });
+  gameHint_->AddMenuItem(GameMenu, Action("GameMenu_CavesEditor"));
+  actions_["GameMenu_Hint"] = gameHint_->MenuAction();
   CreateEditorPanel();
   CreatePopups();
 }
@@ -253,6 +258,8 @@ void TQuarrionForm::ApplyLanguage() {
     if (QWidget* control = panel_->Control(std::string(text.control))) control->setToolTip(Qs(text.text));
   }
   if (panel_ != nullptr) panel_->FitCaptions();
+  if (solveCheck_) solveCheck_->ApplyLanguage(config_.language);
+  if (gameHint_) gameHint_->ApplyLanguage(config_.language);
   for (const LanguageItem& item : texts.languageItems) {
     if (QAction* action = Action(std::string(item.control).c_str())) {
       action->setText(Qs(item.caption));
@@ -472,6 +479,7 @@ void TQuarrionForm::EnableStartStopMenus() {
 
 void TQuarrionForm::keyPressEvent(QKeyEvent* event) {
   input.KeyEvent(event->key(), true, (event->modifiers() & Qt::KeypadModifier) != 0);
+  gameHint_->KeyPressed(event->key());
   const int key = VirtualKeyOf(event->key());
   if (key == 0) return;
   KeyContext context{*game, *this, *this, editor_->paletteIndex};

@@ -35,6 +35,8 @@ class TAdvancedOptionsForm;
 class EditorPanelControls;
 class FormCustomHost;
 class TCustomGameForm;
+class SolveCheck;
+class GameHint;
 
 // What the window owns before its shell base is built: the game state and the six media parts.
 struct FormParts {
@@ -91,8 +93,8 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   bool IsFullScreen() const { return display_->FullScreen(); }
   // Where the surface is drawn inside the drawing widget, scale included.
   QRect SurfaceRect() const { return screen_->TargetRect(); }
-  // The play controls as the keyboard and pads give them, for tests.
-  QtInput& Controls() { return input; }
+  SolveCheck& SolvabilityCheck() { return *solveCheck_; }
+  GameHint& Hint() { return *gameHint_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -191,6 +193,8 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   Config config_;
   std::unique_ptr<EditorState> editor_ = std::make_unique<EditorState>();
   std::unique_ptr<EditorPanelControls> panel_;  // the widgets themselves belong to the client area
+  SolveCheck* solveCheck_ = nullptr;            // a child of the window
+  GameHint* gameHint_ = nullptr;                // a child of the screen
   QWidget* client_ = nullptr;  // the surface and, in the editor, the panel below it
   QuestionAnswerer askQuestion_;
   std::function<SaveAnswer()> askSave_;

@@ -19,6 +19,7 @@
 #include "app/editor_texts.h"
 #include "app/media/pack.h"
 #include "app/quarrion_form.h"
+#include "app/solve_check.h"
 #include "app/texts.h"
 #include "core/cave_set_file.h"
 #include "core/cave_start.h"
@@ -94,6 +95,18 @@ void TQuarrionForm::CreateEditorPanel() {
     input.ReleaseAll();
     return QMessageBox::warning(this, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   };
+  SolveCheck::Hooks hooks;
+  hooks.storeFields = [this] { StoreEditorFields(); };
+  hooks.changed = [this] { UpdateUndoActions(); };
+  hooks.language = [this] { return config_.language; };
+  hooks.ask = [this](const QString& text) {
+    input.ReleaseAll();
+    return QMessageBox::question(this, Qs(Text(kTextEditor, config_.language)), text) == QMessageBox::Yes;
+  };
+  hooks.tell = [this](const QString& text) { QMessageBox::information(this, Qs(Text(kTextEditor, config_.language)), text); };
+  solveCheck_ = new SolveCheck(this, *game, *editor_, std::move(hooks));
+  solveCheck_->AddControls(EditMenu, menuBar());
+  actions_["EditMenu_CheckSolvable"] = solveCheck_->MenuAction();
 }
 
 void TQuarrionForm::CreatePopups() {
@@ -131,6 +144,7 @@ void TQuarrionForm::Editor() {
   surface.Resize(kEditorWidth, kEditorSurfaceHeight);
   display_->ShowEditor(QSize(kEditorWidth, kEditorSurfaceHeight), QSize(kEditorClientWidth, kEditorClientHeight));
   panel_->SetActive(true);
+  solveCheck_->SetActive(true);
   SetGameMenuForEditor(true);
   EditMenu->menuAction()->setVisible(true);
   ShowCaveLevel();
@@ -230,6 +244,7 @@ void TQuarrionForm::ShowCaveLevel() { panel_->ShowCaveLevel(quarrion::ShowCaveLe
 
 void TQuarrionForm::HideEditorControls() {
   panel_->SetActive(false);
+  solveCheck_->SetActive(false);
   Action("GameMenu_New")->setEnabled(false);
   Action("GameMenu_LoadCaves")->setEnabled(false);
   setFocus();  // keys go to the window again, not to a hidden control

@@ -158,7 +158,7 @@ struct KeyLine {
 // The key lines in the order the memo lists them: the title screen's ten, the game's six, the
 // editor's eleven.
 constexpr std::size_t kTitleKeyCount = 10;
-constexpr std::size_t kGameKeyCount = 6;
+constexpr std::size_t kGameKeyCount = 7;
 const KeyLine kKeyLines[] = {
     {{{"L", "L", "L"}}, {{"Load game", "Spiel laden", "Wczytanie zestawu poziomów"}}},
     {{{"D", "D", "D"}}, {{"Play demo", "Demo abspielen", "Odtwarzanie dema"}}},
@@ -197,6 +197,10 @@ const KeyLine kKeyLines[] = {
        "Nächste Cave (Achtung: Punkteanzahl wird zurückgesetzt!)",
        "Następny poziom (wyzerowanie punktacji)"}}},
     {{{"P", "P", "P"}}, {{"Pause", "Pause", "Pauza"}}},
+    {{{"F1", "F1", "F1"}},
+     {{"Hint: the next moves as arrows (no hi-score for this game)",
+       "Tipp: die nächsten Züge als Pfeile (kein Highscore für dieses Spiel)",
+       "Podpowiedź: następne ruchy jako strzałki (bez rekordu w tej grze)"}}},
     {{{"LEFT MOUSE", "Linke Maustaste", "LEWY KLAWISZ MYSZY"}},
      {{"Draw single element",
        "Einzelne Elemente zeichnen",

@@ -101,6 +101,7 @@ void Start(GameState& game, ShellHooks& shell) {
     return;
   }
   if (!IsSavedPosition(game)) NewGame(s);
+  s.hintUsed = 0;  // a hint counts against the game it was asked in, until the next start
   s.demoRecording = 0;
   s.demoPlaying = 0;
   // a game started from inside the demo chain must end on the title, not in the next demo
@@ -191,6 +192,7 @@ void NextCaveKey(GameState& game, ShellHooks& shell) {
   s.score = 0;
   s.lives = 3;
   s.nextLifeScore = kLifeEvery;
+  s.hintUsed = 0;
 }
 
 void FreezeAnimation(PlayState& s) {

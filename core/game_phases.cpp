@@ -87,7 +87,7 @@ void TimeBonusTick(GameState& game, ShellHooks& shell) {
       shell.PlaySound(kExtraLifeSound);
     }
   }
-  if (s.hiScore < s.score) {
+  if (s.hiScore < s.score && !s.hintUsed) {
     s.hiScore = s.score;
     StoreHiScore(game.caves, s.hiScore);
   }

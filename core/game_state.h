@@ -103,6 +103,7 @@ struct PlayState {
   uint8_t extraLifeFlash = 0;  // 128 when an extra life is awarded; the tick counts it down
   int16_t diamondsCollected = 0;
   uint8_t boulderPushed = 0;
+  uint8_t hintUsed = 0;  // the player asked for a hint in this game: no hi-score from it
 
   uint8_t magicWallState = 0;  // 0 dormant, 1 active, 2 expired
   uint8_t magicWallSoundOn = 0;

@@ -34,7 +34,7 @@ void CollectDiamond(GameState& game, ShellHooks& shell) {
   }
 
   // the record row changes now; the file follows at the next cave start or save
-  if (s.hiScore < s.score && !inDemo) {
+  if (s.hiScore < s.score && !inDemo && !s.hintUsed) {
     s.hiScore = s.score;
     StoreHiScore(game.caves, s.hiScore);
   }

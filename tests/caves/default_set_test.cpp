@@ -11,8 +11,8 @@
 #include "core/demo.h"
 #include "core/elements.h"
 #include "tools/caves/cave_set_builder.h"
-#include "tools/solve/demo_from_solution.h"
-#include "tools/solve/level_play.h"
+#include "solver/demo_from_solution.h"
+#include "solver/level_play.h"
 #include "tools/solve/solution_file.h"
 
 namespace quarrion {

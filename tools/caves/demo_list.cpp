@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tools/solve/demo_from_solution.h"
+#include "solver/demo_from_solution.h"
 #include "tools/solve/solution_file.h"
 
 namespace quarrion {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "tools/solve/level_play.h"
+#include "solver/level_play.h"
 
 namespace quarrion {
 

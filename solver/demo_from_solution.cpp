@@ -1,9 +1,9 @@
-#include "tools/solve/demo_from_solution.h"
+#include "solver/demo_from_solution.h"
 
 #include <vector>
 
 #include "core/demo.h"
-#include "tools/solve/level_play.h"
+#include "solver/level_play.h"
 
 namespace quarrion {
 namespace {

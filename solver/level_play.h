@@ -14,6 +14,8 @@ namespace quarrion {
 class LevelPlay {
  public:
   explicit LevelPlay(const CaveSet& caves);
+  // Goes on from a copy of a game in play: what is played here never reaches that game or a file.
+  explicit LevelPlay(const GameState& inPlay);
 
   // The start command on that cave and level as a new game, then cover and uncover until play.
   void Start(int cave, int level);

@@ -1,4 +1,4 @@
-#include "tools/solve/level_play.h"
+#include "solver/level_play.h"
 
 #include "core/cave_start.h"
 #include "core/demo.h"
@@ -35,6 +35,11 @@ LevelPlay::LevelPlay(const CaveSet& caves) : game_(std::make_unique<GameState>()
   game_->caveSet.caveSetLoaded = 1;
   // no file name: nothing played here is ever written back
   game_->caveSet.caveSetFileName.clear();
+}
+
+LevelPlay::LevelPlay(const GameState& inPlay) : game_(std::make_unique<GameState>(inPlay)) {
+  game_->caveSet.caveSetFileName.clear();
+  game_->play.demoRecording = 0;
 }
 
 void LevelPlay::RunUntilPlay() {
@@ -100,6 +105,11 @@ bool LevelPlay::ExitReached() const {
 bool LevelPlay::PlayerLost() const {
   const GameState& g = *game_;
   if (g.play.dummyKilled || g.play.playerAlive == 0 || g.params.caveTime == 0) return true;
+  // where the player was last seen is nearly always where it is: no look over the whole cave
+  const int px = g.play.playerX + 1;
+  const int py = g.play.playerY + 1;
+  if (px >= 1 && px <= kMapWidth && py >= 1 && py <= kMapHeight && HoldsPlayer(g.grids.playfield(px, py)))
+    return false;
   for (int x = 1; x <= kMapWidth; ++x)
     for (int y = 1; y <= kMapHeight; ++y)
       if (HoldsPlayer(g.grids.playfield(x, y))) return false;
