@@ -41,6 +41,9 @@ class UpDownButtons : public QWidget {
   QToolButton* more_;
 };
 
+// The drawing tools' modifier flags (Ctrl fills, Shift draws lines, Alt picks) from Qt's.
+int ToolModifiers(Qt::KeyboardModifiers held);
+
 class EditorPanelControls {
  public:
   struct Callbacks {

@@ -64,13 +64,6 @@ std::optional<MouseButton> ButtonOf(int button) {
   return std::nullopt;
 }
 
-int ToolModifiers(Qt::KeyboardModifiers held) {
-  int modifiers = 0;
-  if (held & Qt::ControlModifier) modifiers |= kWithCtrl;
-  if (held & Qt::ShiftModifier) modifiers |= kWithShift;
-  if (held & Qt::AltModifier) modifiers |= kWithAlt;
-  return modifiers;
-}
 
 }  // namespace
 

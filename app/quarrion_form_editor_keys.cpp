@@ -19,13 +19,6 @@ QString Qs(std::string_view text) { return QString::fromUtf8(text.data(), qsizet
 
 constexpr std::string_view kUnsavedMark = " *";
 
-int ToolModifiers(Qt::KeyboardModifiers held) {
-  int modifiers = 0;
-  if (held & Qt::ControlModifier) modifiers |= kWithCtrl;
-  if (held & Qt::ShiftModifier) modifiers |= kWithShift;
-  if (held & Qt::AltModifier) modifiers |= kWithAlt;
-  return modifiers;
-}
 
 bool IsUndoKey(const QKeyEvent* key) { return key->matches(QKeySequence::Undo); }
 bool IsRedoKey(const QKeyEvent* key) {
@@ -35,6 +28,14 @@ bool IsRedoKey(const QKeyEvent* key) {
 }
 
 }  // namespace
+
+int ToolModifiers(Qt::KeyboardModifiers held) {
+  int modifiers = 0;
+  if (held & Qt::ControlModifier) modifiers |= kWithCtrl;
+  if (held & Qt::ShiftModifier) modifiers |= kWithShift;
+  if (held & Qt::AltModifier) modifiers |= kWithAlt;
+  return modifiers;
+}
 
 bool TQuarrionForm::eventFilter(QObject* watched, QEvent* event) {
   if (panel_ != nullptr && watched == panel_->DemoRadio()) {

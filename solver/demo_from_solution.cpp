@@ -1,5 +1,6 @@
 #include "solver/demo_from_solution.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/demo.h"
@@ -39,6 +40,11 @@ std::vector<bool> RunStarts(const std::string& keys) {
 }
 
 }  // namespace
+
+int DemoRunsOf(const std::string& keys) {
+  const std::vector<bool> starts = RunStarts(keys);
+  return int(std::count(starts.begin(), starts.end(), true));
+}
 
 std::string WithExitOnItsOwnRun(const std::string& keys) {
   // the last letter is the pass that finds the player in the exit; the one before walks in

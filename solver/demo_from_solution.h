@@ -12,6 +12,9 @@ namespace quarrion {
 // with the fire key (taking the open exit from beside it has the same effect).
 std::string WithExitOnItsOwnRun(const std::string& keys);
 
+// Runs of the demo recorder the keys would take (the first pass opens the first run).
+int DemoRunsOf(const std::string& keys);
+
 // Records keys on that cave and level as the cave's demo into caves; only the demo bytes and the
 // header of that cave change. False (with a reason) when the recording does not end in the exit.
 bool RecordDemoFromKeys(CaveSet& caves, int cave, int level, const std::string& keys, std::string& error);

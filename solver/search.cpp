@@ -243,24 +243,6 @@ SearchResult Searcher::Run() {
 
 }  // namespace
 
-int DemoRunsOf(const std::string& keys) {
-  int runs = 0;
-  int move = -1;
-  int count = 0;
-  for (char letter : keys) {
-    KeyFlags k;
-    KeyFlagsOf(letter, k);
-    const int m = DemoMoveOf(k);
-    if (m == move && count < MaxRunOf(m)) {
-      ++count;
-      continue;
-    }
-    ++runs;
-    move = m;
-    count = 1;
-  }
-  return runs;
-}
 
 SearchResult Search(const GameState& start, const SimTime& time, const Strategy& strategy,
                     const SearchLimits& limits) {

@@ -53,7 +53,4 @@ struct SearchResult {
 SearchResult Search(const GameState& start, const SimTime& time, const Strategy& strategy,
                     const SearchLimits& limits);
 
-// Runs of the demo recorder the keys would take (the first pass opens the first run).
-int DemoRunsOf(const std::string& keys);
-
 }  // namespace quarrion

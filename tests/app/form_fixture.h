@@ -38,6 +38,16 @@ class FormTest : public ::testing::Test {
     form_.reset();
     fs::remove_all(folder_);
   }
+  // The window made again as if started with the default cave set on the command line; the
+  // caller returns when this skipped or failed.
+  void RestartWithDefaultSet() {
+    const std::string caveSet = (folder_ / "Levels" / "Quarrion.qcv").string();
+    if (!fs::exists(caveSet)) GTEST_SKIP() << "no default cave set built";
+    form_.reset();
+    form_ = std::make_unique<TQuarrionForm>(folder_.string(), std::vector<std::string>{caveSet});
+    ASSERT_TRUE(form_->Creation());
+    form_->CreateDialogs();
+  }
   QString Caption(const char* action) const {
     auto* found = form_->findChild<QAction*>(action);
     return found != nullptr ? found->text() : QString("<missing %1>").arg(action);

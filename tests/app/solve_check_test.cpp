@@ -20,12 +20,8 @@ class SolveCheckTest : public testing::FormTest {
   void SetUp() override {
     FormTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
-    const std::string caveSet = (folder_ / "Levels" / "Quarrion.qcv").string();
-    if (!std::filesystem::exists(caveSet)) GTEST_SKIP() << "no default cave set built";
-    form_.reset();
-    form_ = std::make_unique<TQuarrionForm>(folder_.string(), std::vector<std::string>{caveSet});
-    ASSERT_TRUE(form_->Creation());
-    form_->CreateDialogs();
+    RestartWithDefaultSet();
+    if (IsSkipped() || HasFatalFailure()) return;
     form_->findChild<QAction*>("GameMenu_CavesEditor")->trigger();
     SolveCheck::Hooks& hooks = form_->SolvabilityCheck().HooksForTests();
     hooks.ask = [this](const QString& text) {

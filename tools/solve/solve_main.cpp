@@ -8,6 +8,7 @@
 
 #include "core/cave_set_file.h"
 #include "tools/sim/arguments.h"
+#include "solver/demo_from_solution.h"
 #include "solver/level_play.h"
 #include "solver/solver.h"
 #include "tools/solve/solve_all.h"
