@@ -54,8 +54,18 @@ void SoftwareSurface::Draw(const ImageList& list, int item, int pattern, int x, 
     const uint16_t* color = ready.color.data() + from;
     const uint16_t* opaque = ready.opaque.data() + from;
     uint16_t* to = pixels_.data() + std::size_t(ty) * std::size_t(width_) + std::size_t(x0);
-    // a masked blend without a branch: the compiler draws eight pixels a step
-    for (int n = 0; n < x1 - x0; ++n) to[n] = uint16_t((to[n] & ~opaque[n]) | color[n]);
+    // a masked blend without a branch, four pixels a word
+    const int count = x1 - x0;
+    int n = 0;
+    for (; n + 4 <= count; n += 4) {
+      uint64_t target, mask, picture;
+      std::memcpy(&target, to + n, sizeof target);
+      std::memcpy(&mask, opaque + n, sizeof mask);
+      std::memcpy(&picture, color + n, sizeof picture);
+      target = (target & ~mask) | picture;
+      std::memcpy(to + n, &target, sizeof target);
+    }
+    for (; n < count; ++n) to[n] = uint16_t((to[n] & ~opaque[n]) | color[n]);
   }
 }
 
