@@ -1,8 +1,5 @@
 #include "app/config.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <unistd.h>
 #include <charconv>
@@ -10,6 +7,8 @@
 #include <fstream>
 #include <optional>
 #include <vector>
+
+#include "core/safe_file.h"
 
 namespace quarrion {
 namespace {
@@ -274,15 +273,7 @@ bool WriteConfig(const std::string& programFolder, const Config& config) {
   const std::string path = FilePath(programFolder);
   const auto old = ReadSmallFile(path);
   const std::string text = UpdateConfigText(old ? std::string_view(*old) : std::string_view(), config);
-
-  // write a temporary file, then rename: a failed write never leaves half a configuration
-  QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return bool(WriteFileSafely(path, text));
 }
 
 }  // namespace quarrion

@@ -147,6 +147,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   std::optional<std::string> ChooseFileToOpen(const std::string& initialFolder) override;
   std::optional<std::string> ChooseFileToSave(const std::string& initialFolder) override;
   SaveAnswer AskSaveChanges() override;
+  void ShowWriteFailure(const std::string& path, const FileWriteResult& failure) override;
 
   // menus and texts
   void CreateMenus();

@@ -198,7 +198,7 @@ void TQuarrionForm::LeaveEditor() {
         return;  // the editor stays open
       case SaveAnswer::Yes: {
         auto c = CaveSetContext();
-        SaveCaveSetCommand(c);
+        if (SaveCaveSetCommand(c) == SaveOutcome::Failed) return;  // reported; the editor stays open
         set.cavesModified = 0;
         break;
       }
@@ -414,6 +414,12 @@ SaveAnswer TQuarrionForm::AskSaveChanges() {
   if (answer == QMessageBox::Yes) return SaveAnswer::Yes;
   if (answer == QMessageBox::No) return SaveAnswer::No;
   return SaveAnswer::Cancel;
+}
+
+void TQuarrionForm::ShowWriteFailure(const std::string& path, const FileWriteResult& failure) {
+  input.ReleaseAll();
+  QMessageBox::warning(this, Qs(Text(kTextEditor, config_.language)),
+                       Qs(WriteFailureText(path, failure.error, config_.language)));
 }
 
 }  // namespace quarrion
