@@ -12,11 +12,15 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/cave_set_file.h"
+#include "core/game_flow.h"
+#include "core/game_state.h"
+#include "core/shell_hooks.h"
 #include "core/safe_file.h"
 #include "tests/temp_path.h"
 
@@ -169,6 +173,34 @@ TEST_F(SafeFile, NewFilesFollowTheUmaskOldOnesKeepTheirModeAndFoldersAreRefused)
   EXPECT_EQ(WriteFileSafely(Path("folder"), std::string("x")).error, EISDIR);
   EXPECT_EQ(WriteFileSafely("", std::string("x")).error, ENOENT);
   EXPECT_FALSE(WriteFileSafely(Path("none/x"), std::string("x")).Reason().empty());
+}
+
+// The game's own writes (here the saved position at a cave start) meet a full disk: play goes on,
+// the file on disk stays as it was, the position is still kept in memory.
+TEST_F(SafeFile, AFailingWriteInPlayLeavesTheFileAndTheGameUnharmed) {
+  const std::string path = Path("played.qcv");
+  auto game = std::make_unique<GameState>();
+  ResetCaves(game->caves);
+  ASSERT_TRUE(WriteCaveSetFile(path, game->caves));
+  const std::string before = Read(path);
+  game->caveSet.caveSetFileName = path;
+  game->caveSet.caveSetLoaded = 1;
+  game->play.caveNo = 2;
+  ShellHooks shell;
+  for (const int error : {ENOSPC, EIO, EACCES}) {
+    Injection::failAt = 1;  // the first write into the temporary file
+    Injection::error = error;
+    Injection::seen.clear();
+    SetFileSystemCalls(&Injection::Calls());
+    Start(*game, shell);
+    SetFileSystemCalls(nullptr);
+    EXPECT_EQ(Injection::seen.at(1), "write");
+    EXPECT_EQ(game->play.inGame, 1);
+    EXPECT_EQ(game->play.phase, 1) << "the cave covers up and plays on";
+    EXPECT_EQ(game->caves.Record(kSavedCaveColumn), 2);
+    EXPECT_EQ(Read(path), before);
+    EXPECT_EQ(Strays({"played.qcv"}), 0);
+  }
 }
 
 // A process that saves again and again is killed at random moments: the file must always be

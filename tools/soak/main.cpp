@@ -54,6 +54,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   const auto start = std::chrono::steady_clock::now();
+  long nextFigure = 1000000;
+  options.afterRun = [&](const SoakReport& soFar) {
+    if (soFar.passes < nextFigure) return;
+    nextFigure += 1000000;
+    const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("%ld passes after %.0f s, %ld runs, %zu faults\n", soFar.passes, elapsed, soFar.runs, soFar.faults.size());
+    std::fflush(stdout);
+  };
   const SoakReport report = RunSoak(*caves, solutions, options);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   for (const std::string& fault : report.faults) std::printf("FAULT %s\n", fault.c_str());

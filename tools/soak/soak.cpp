@@ -36,6 +36,7 @@ class Soak {
     const std::vector<uint64_t> first = Play(caves, cave, level, keys, where);
     const std::vector<uint64_t> second = Play(caves, cave, level, keys, where);
     ++report_.runs;
+    if (options_.afterRun) options_.afterRun(report_);
     if (first != second) Fault(where, "the same keys gave another state in pass " + std::to_string(FirstDifference(first, second)));
   }
 

@@ -4,6 +4,7 @@
 // recorded demo must play back through the same states.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,11 +13,14 @@
 
 namespace quarrion {
 
+struct SoakReport;
+
 struct SoakOptions {
   long passes = 100000;         // go on with fresh random runs until this many passes are played
   int generatedCaves = 20;      // caves made by the generator, each played with random keys
   int passesPerRun = 600;       // the longest run of random keys
   uint32_t seed = 1;            // of the soak's own random keys and settings
+  std::function<void(const SoakReport&)> afterRun;  // called after every run, for progress figures
 };
 
 struct SoakReport {
