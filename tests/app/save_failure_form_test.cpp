@@ -80,6 +80,11 @@ TEST_F(SaveFailureFormTest, YesToTheSaveQuestionThatFailsKeepsTheEditorOpen) {
   EXPECT_EQ(shown_.size(), 1u);
   EXPECT_EQ(form_->Game().play.editorActive, 1) << "leaving now would drop the changes";
   EXPECT_EQ(form_->Game().caveSet.cavesModified, 1);
+  // closing the window asks the same and stays open too
+  AnswerNextMessageBox();
+  EXPECT_FALSE(form_->close());
+  EXPECT_EQ(shown_.size(), 2u);
+  EXPECT_EQ(form_->Game().caveSet.cavesModified, 1);
   EXPECT_EQ(Bytes(), before_);
 }
 
