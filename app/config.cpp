@@ -83,7 +83,9 @@ IniLine ClassifyLine(std::string_view raw) {
 }
 
 std::vector<IniLine> SplitLines(std::string_view text) {
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 mark from a text editor
+  // a UTF-8 mark from a text editor, perhaps more than one: the rewrite drops them all, so the
+  // first read must not see a line the next read would take as a section
+  while (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   std::vector<IniLine> lines;
   while (!text.empty()) {
     const auto end = text.find('\n');
