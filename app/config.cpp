@@ -1,8 +1,5 @@
 #include "app/config.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <unistd.h>
 #include <charconv>
@@ -12,6 +9,7 @@
 #include <vector>
 
 #include "app/user_data.h"
+#include "core/safe_file.h"
 
 namespace quarrion {
 namespace {
@@ -86,7 +84,9 @@ IniLine ClassifyLine(std::string_view raw) {
 }
 
 std::vector<IniLine> SplitLines(std::string_view text) {
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 mark from a text editor
+  // a UTF-8 mark from a text editor, perhaps more than one: the rewrite drops them all, so the
+  // first read must not see a line the next read would take as a section
+  while (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   std::vector<IniLine> lines;
   while (!text.empty()) {
     const auto end = text.find('\n');
@@ -293,14 +293,7 @@ bool WriteConfig(const std::string& programFolder, const Config& config) {
     *pack = StoredPackPath(*pack, programFolder);
   const std::string text = UpdateConfigText(old ? std::string_view(*old) : std::string_view(), stored);
 
-  // write a temporary file, then rename: a failed write never leaves half a configuration
-  QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return bool(WriteFileSafely(path, text));
 }
 
 }  // namespace quarrion

@@ -336,13 +336,15 @@ void TCustomGameForm::PackFiles(const std::string& chosenFile, bool sounds) {
   const auto pack = sounds ? ChooseSave(kSoundsFilter, ".dxw") : ChooseSave(kGraphicsFilter, ".dxg");
   if (!pack) return;
   const std::string folder = fs::path(chosenFile).parent_path().string();
-  // failures are silent by design: a pack that cannot be made is simply not written
-  if (!sounds) {
-    PackPictures(folder, *pack);
-    return;
-  }
-  PackSounds(folder, *pack);
-  ReloadWaves();  // the new pack may have replaced the one in use
+  // a source that cannot be read is silent by design; a pack that cannot be written is said
+  const PackResult result = sounds ? PackSounds(folder, *pack) : PackPictures(folder, *pack);
+  if (sounds) ReloadWaves();  // the new pack may have replaced the one in use
+  ReportWriteFailure(result);
+}
+
+void TCustomGameForm::ReportWriteFailure(const PackResult& result) {
+  if (result.writeError == 0) return;
+  host_.ShowWarning(WriteFailureText(result.writePath, result.writeError, language_), std::string(kWindowCaption));
 }
 
 void TCustomGameForm::UnpackButtonClick() {
@@ -355,8 +357,9 @@ void TCustomGameForm::UnpackButtonClick() {
   const std::string unpackRoot = quarrion::UnpackFolder(host_.ProgramFolder());
   const std::string question = Text(kTextAskUnpack, language_) + unpackRoot + "/" + base + "/     ";
   if (!host_.AskYesNo(question, std::string(kWindowCaption))) return;
-  UnpackPack(*file, unpackRoot);
+  const PackResult result = UnpackPack(*file, unpackRoot);
   if (kind == PackKind::Sounds) ReloadWaves();
+  ReportWriteFailure(result);
 }
 
 void TCustomGameForm::ReloadWaves() { LoadOrKeep(host_.Paths().soundsPath, host_.Waves()); }

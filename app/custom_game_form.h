@@ -18,6 +18,7 @@ class QPushButton;
 namespace quarrion {
 
 struct Config;
+struct PackResult;
 class ImageList;
 class SoundList;
 
@@ -55,6 +56,8 @@ class CustomGameHost {
   // Message box with an information icon and OK only.
   virtual void ShowNotice(const std::string& text, const std::string& caption) = 0;
   // Message box with a warning icon and Yes and No; true for Yes.
+  // A warning with OK only: a pack or unpack that could not write its file.
+  virtual void ShowWarning(const std::string& text, const std::string& caption) = 0;
   virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
 };
 
@@ -101,6 +104,7 @@ class TCustomGameForm : public QDialog {
   std::optional<std::string> ChooseSave(std::string_view filter, std::string_view extension);
   void PackFiles(const std::string& chosenFile, bool sounds);
   void ReloadWaves();
+  void ReportWriteFailure(const PackResult& result);
 
   CustomGameHost& host_;
   int language_ = 0;

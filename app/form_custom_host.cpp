@@ -67,6 +67,11 @@ void FormCustomHost::ShowNotice(const std::string& text, const std::string& capt
   QMessageBox::information(&form_, Qs(caption), Qs(text));
 }
 
+void FormCustomHost::ShowWarning(const std::string& text, const std::string& caption) {
+  form_.input.ReleaseAll();
+  QMessageBox::warning(&form_, Qs(caption), Qs(text));
+}
+
 bool FormCustomHost::AskYesNo(const std::string& text, const std::string& caption) {
   form_.input.ReleaseAll();
   return QMessageBox::warning(&form_, Qs(caption), Qs(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;

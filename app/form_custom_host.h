@@ -28,6 +28,7 @@ class FormCustomHost : public CustomGameHost {
   std::optional<std::string> ChooseOpenFile(const std::string& startFolder, const std::string& filter) override;
   std::optional<std::string> ChooseSaveFile(const std::string& startFolder, const std::string& filter) override;
   void ShowNotice(const std::string& text, const std::string& caption) override;
+  void ShowWarning(const std::string& text, const std::string& caption) override;
   bool AskYesNo(const std::string& text, const std::string& caption) override;
 
  private:

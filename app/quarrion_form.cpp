@@ -174,9 +174,11 @@ void TQuarrionForm::CreateMenus() {
   AddAction(GameMenu, "GameMenu_Exit", nullptr);
   connect(Action("GameMenu_New"), &QAction::triggered, this, [this] { RunCaveSetCommand(NewCaveSetCommand); });
   connect(Action("GameMenu_LoadCaves"), &QAction::triggered, this, [this] { RunCaveSetCommand(LoadCaveSetCommand); });
-  connect(Action("GameMenu_SaveCaves"), &QAction::triggered, this, [this] { RunCaveSetCommand(SaveCaveSetCommand); });
+  connect(Action("GameMenu_SaveCaves"), &QAction::triggered, this, [this] {
+    RunCaveSetCommand([](CaveSetCommandContext& c) { SaveCaveSetCommand(c); }, true);  // a failure is shown by the command
+  });
   connect(Action("GameMenu_SaveCavesAs"), &QAction::triggered, this,
-          [this] { RunCaveSetCommand(SaveCaveSetAsCommand); });
+          [this] { RunCaveSetCommand([](CaveSetCommandContext& c) { SaveCaveSetAsCommand(c); }, true); });
   connect(Action("GameMenu_Exit"), &QAction::triggered, this, [this] { ExitCommand(); });
 
   // the editor's own menu, shown only while the editor is open
@@ -508,9 +510,10 @@ void TQuarrionForm::closeEvent(QCloseEvent* event) {
       event->ignore();
       return;
     }
-    if (answer == SaveAnswer::Yes) {
-      auto c = CaveSetContext();
-      SaveCaveSetCommand(c);
+    auto c = CaveSetContext();
+    if (answer == SaveAnswer::Yes && SaveCaveSetCommand(c) == SaveOutcome::Failed) {
+      event->ignore();  // the failure was shown; closing now would lose the changes
+      return;
     }
   }
   frameTimer.SetEnabled(false);

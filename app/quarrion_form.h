@@ -159,7 +159,8 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void EditorUndo();
   void EditorRedo();
   void UpdateUndoActions();
-  void RunCaveSetCommand(void (*command)(CaveSetCommandContext&));
+  // saves: the command writes the set, so a level without exits is asked about first.
+  void RunCaveSetCommand(void (*command)(CaveSetCommandContext&), bool saves = false);
   bool LoadEditorImages();
   bool SurfaceEvent(QEvent* event);
   // Before the window goes: its widgets' last events must not reach a half-destroyed filter.
@@ -174,6 +175,7 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   std::optional<std::string> ChooseFileToOpen(const std::string& initialFolder) override;
   std::optional<std::string> ChooseFileToSave(const std::string& initialFolder) override;
   SaveAnswer AskSaveChanges() override;
+  void ShowWriteFailure(const std::string& path, const FileWriteResult& failure) override;
 
   // menus and texts
   void CreateMenus();

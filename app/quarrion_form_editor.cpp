@@ -196,7 +196,7 @@ void TQuarrionForm::LeaveEditor() {
         return;  // the editor stays open
       case SaveAnswer::Yes: {
         auto c = CaveSetContext();
-        SaveCaveSetCommand(c);
+        if (SaveCaveSetCommand(c) == SaveOutcome::Failed) return;  // reported; the editor stays open
         set.cavesModified = 0;
         break;
       }
@@ -382,8 +382,7 @@ void TQuarrionForm::UpdateUndoActions() {
   ShowEditorStatus();  // the unsaved mark follows every action at once, not only the next frame
 }
 
-void TQuarrionForm::RunCaveSetCommand(void (*command)(CaveSetCommandContext&)) {
-  const bool saves = command == SaveCaveSetCommand || command == SaveCaveSetAsCommand;
+void TQuarrionForm::RunCaveSetCommand(void (*command)(CaveSetCommandContext&), bool saves) {
   if (saves && game->play.editorActive && !ConfirmExits()) return;
   const bool replacesSet = command == NewCaveSetCommand || command == LoadCaveSetCommand;
   const std::string fileBefore = game->caveSet.caveSetFileName;
@@ -427,6 +426,12 @@ SaveAnswer TQuarrionForm::AskSaveChanges() {
   if (answer == QMessageBox::Yes) return SaveAnswer::Yes;
   if (answer == QMessageBox::No) return SaveAnswer::No;
   return SaveAnswer::Cancel;
+}
+
+void TQuarrionForm::ShowWriteFailure(const std::string& path, const FileWriteResult& failure) {
+  input.ReleaseAll();
+  QMessageBox::warning(this, Qs(Text(kTextEditor, config_.language)),
+                       Qs(WriteFailureText(path, failure.error, config_.language)));
 }
 
 }  // namespace quarrion

@@ -1,6 +1,8 @@
 #include "app/texts.h"
 
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <span>
 #include <vector>
 
@@ -379,6 +381,30 @@ std::string_view OptionsText(OptionsMenuText text, int language) {
   };
   const int shown = language >= 0 && language < kLanguageCount ? language : 0;
   return kTexts[int(text)][shown];
+}
+
+std::string WriteFailureText(const std::string& path, int error, int language) {
+  struct Reason {
+    int error;
+    std::string_view text[kLanguageCount];
+  };
+  static constexpr std::string_view kHead[kLanguageCount] = {
+      "The file could not be written:", "Die Datei konnte nicht geschrieben werden:", "Nie można zapisać pliku:"};
+  static constexpr Reason kReasons[] = {
+      {ENOSPC, {"The disk is full.", "Der Datenträger ist voll.", "Dysk jest pełny."}},
+      {EDQUOT, {"The disk quota is used up.", "Das Speicherkontingent ist erschöpft.", "Przydział miejsca na dysku jest wyczerpany."}},
+      {EACCES, {"Permission denied.", "Zugriff verweigert.", "Brak uprawnień."}},
+      {EPERM, {"Permission denied.", "Zugriff verweigert.", "Brak uprawnień."}},
+      {EROFS, {"The disk is read-only.", "Der Datenträger ist schreibgeschützt.", "Dysk jest tylko do odczytu."}},
+      {ENOENT, {"The folder does not exist.", "Der Ordner existiert nicht.", "Folder nie istnieje."}},
+      {EISDIR, {"A folder has that name.", "Ein Ordner trägt diesen Namen.", "Folder ma taką nazwę."}},
+      {EIO, {"Input/output error.", "Ein-/Ausgabefehler.", "Błąd wejścia/wyjścia."}},
+  };
+  const int shown = language >= 0 && language < kLanguageCount ? language : 0;
+  std::string reason = std::strerror(error);
+  for (const Reason& r : kReasons)
+    if (r.error == error) reason = std::string(r.text[shown]);
+  return std::string(kHead[shown]) + "\n" + path + "\n\n" + reason;
 }
 
 }  // namespace quarrion

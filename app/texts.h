@@ -48,6 +48,10 @@ std::string_view EditText(EditMenuText text, int language);
 enum class OptionsMenuText { ResponsiveTaps };
 std::string_view OptionsText(OptionsMenuText text, int language);
 
+// The message of a save, pack or unpack the player asked for that wrote nothing: what could not be
+// written, the file, and why (errno as a short reason; a reason without a translation is the system's).
+std::string WriteFailureText(const std::string& path, int error, int language);
+
 // Caption of a language's own menu item: "English", "Deutsch", "Polski"; unknown reads as English.
 std::string_view LanguageName(int language);
 

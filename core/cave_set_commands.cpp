@@ -10,6 +10,18 @@ void SetSetName(CaveSetCommandContext& c, const std::string& path) {
   c.game.caveSet.caveSetName = path.empty() ? std::string() : CaveSetNameOf(path);
 }
 
+// The set counts as saved only once the file really holds it; a failed write is shown and the
+// changes stay marked, so the next close still asks.
+SaveOutcome WriteAndReport(CaveSetCommandContext& c, const std::string& path) {
+  const FileWriteResult written = WriteCaveSetFile(path, c.game.caves);
+  if (!written) {
+    c.dialogs.ShowWriteFailure(path, written);
+    return SaveOutcome::Failed;
+  }
+  c.game.caveSet.cavesModified = 0;
+  return SaveOutcome::Saved;
+}
+
 }  // namespace
 
 bool ConfirmDiscardChanges(CaveSetCommandContext& c) {
@@ -18,7 +30,7 @@ bool ConfirmDiscardChanges(CaveSetCommandContext& c) {
     case SaveAnswer::Cancel:
       return false;
     case SaveAnswer::Yes:
-      SaveCaveSetCommand(c);
+      if (SaveCaveSetCommand(c) == SaveOutcome::Failed) return false;
       break;
     case SaveAnswer::No:
       break;
@@ -62,27 +74,23 @@ void LoadCaveSetCommand(CaveSetCommandContext& c) {
   s.inGame = 0;
 }
 
-void SaveCaveSetCommand(CaveSetCommandContext& c) {
+SaveOutcome SaveCaveSetCommand(CaveSetCommandContext& c) {
   c.shell.StoreEditorFields();
-  if (c.game.caveSet.caveSetFileName.empty()) {
-    SaveCaveSetAsCommand(c);
-    return;
-  }
-  c.game.caveSet.cavesModified = 0;
-  WriteCaveSetFile(c.game.caveSet.caveSetFileName, c.game.caves);
+  if (c.game.caveSet.caveSetFileName.empty()) return SaveCaveSetAsCommand(c);
+  return WriteAndReport(c, c.game.caveSet.caveSetFileName);
 }
 
-void SaveCaveSetAsCommand(CaveSetCommandContext& c) {
+SaveOutcome SaveCaveSetAsCommand(CaveSetCommandContext& c) {
   c.shell.SetPaletteIndex(-1);
   c.shell.StoreEditorFields();
   const std::optional<std::string> chosen = c.dialogs.ChooseFileToSave(c.levelsFolder);
-  if (chosen) {
-    c.game.caveSet.cavesModified = 0;
-    WriteCaveSetFile(*chosen, c.game.caves);
-  }
+  const SaveOutcome outcome = chosen ? WriteAndReport(c, *chosen) : SaveOutcome::Cancelled;
+  // a set whose save failed keeps the file it came from
+  if (outcome == SaveOutcome::Failed) return outcome;
   // a cancelled dialog leaves the set without a file name, and the caption as it was
   SetSetName(c, chosen.value_or(std::string()));
   if (!c.game.caveSet.caveSetName.empty()) c.shell.SetCaption(CaveSetCaption(c.game.caveSet.caveSetName));
+  return outcome;
 }
 
 void NewCaveSetCommand(CaveSetCommandContext& c) {

@@ -1,18 +1,11 @@
 #include "core/cave_set_file.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <system_error>
 
 namespace quarrion {
-namespace {
-
-bool WriteAll(std::FILE* file, const CaveSet& caves) {
-  return std::fwrite(caves.bytes.data(), 1, caves.bytes.size(), file) == caves.bytes.size();
-}
-
-}  // namespace
 
 bool IsAcceptedCaveSetLength(unsigned long long length) { return length / 128 * 128 == kCaveSetBytes; }
 
@@ -32,33 +25,8 @@ bool ReadCaveSetFile(const std::string& path, CaveSet& caves) {
   return true;
 }
 
-bool WriteCaveSetFile(const std::string& path, const CaveSet& caves) {
-  namespace fs = std::filesystem;
-  if (path.empty()) return false;
-  const fs::path target(path);
-  std::error_code error;
-  if (fs::is_directory(target, error)) return false;
-  // a read-only file stays untouched, as a plain write would leave it
-  if (fs::exists(target, error)) {
-    const auto perms = fs::status(target, error).permissions();
-    if (!error && (perms & fs::perms::owner_write) == fs::perms::none) return false;
-  }
-  const fs::path temp = target.string() + ".tmp~";
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
-  if (file == nullptr) return false;
-  bool ok = WriteAll(file, caves);
-  ok = (std::fflush(file) == 0) && ok;
-  ok = (std::fclose(file) == 0) && ok;
-  if (ok && fs::exists(target, error)) {
-    // the new file takes the old one's permissions, as an overwrite in place would keep them
-    fs::permissions(temp, fs::status(target, error).permissions(), error);
-  }
-  if (ok) {
-    fs::rename(temp, target, error);
-    ok = !error;
-  }
-  if (!ok) fs::remove(temp, error);
-  return ok;
+FileWriteResult WriteCaveSetFile(const std::string& path, const CaveSet& caves) {
+  return WriteFileSafely(path, std::span<const uint8_t>(caves.bytes.data(), caves.bytes.size()));
 }
 
 std::string CaveSetNameOf(const std::string& path) {

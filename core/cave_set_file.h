@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/cave_set.h"
+#include "core/safe_file.h"
 
 namespace quarrion {
 
@@ -14,10 +15,9 @@ bool IsAcceptedCaveSetLength(unsigned long long length);
 // file leaves caves untouched.
 bool ReadCaveSetFile(const std::string& path, CaveSet& caves);
 
-// Writes the set through a temporary file in the same folder renamed over the old one, so a
-// failure part-way leaves the old file as it was. Returns false on failure; callers that follow
-// the game's rules ignore it.
-bool WriteCaveSetFile(const std::string& path, const CaveSet& caves);
+// Writes the set through the safe writer: a failure at any step leaves the old file as it was and
+// says why. The silent writes of play ignore the result; the save commands report it.
+FileWriteResult WriteCaveSetFile(const std::string& path, const CaveSet& caves);
 
 // The set name of a path: no folder, last four characters dropped.
 std::string CaveSetNameOf(const std::string& path);

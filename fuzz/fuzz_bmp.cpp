@@ -5,8 +5,9 @@
 #include <span>
 
 #include "app/media/bmp.h"
+#include "fuzz/fuzz_target.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+QUARRION_FUZZ_TARGET(QuarrionFuzzBmp) {
   const std::span<const uint8_t> bytes(data, size);
   quarrion::Bitmap bitmap;
   if (quarrion::DecodeBmpFile(bytes, bitmap)) (void)quarrion::EncodeBmpFile(bitmap);

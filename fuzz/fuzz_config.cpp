@@ -6,8 +6,9 @@
 #include <string_view>
 
 #include "app/config.h"
+#include "fuzz/fuzz_target.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+QUARRION_FUZZ_TARGET(QuarrionFuzzConfig) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const quarrion::Config config = quarrion::ParseConfig(text, "/nowhere/");
   if (config.speed < 0 || config.speed > 24 || config.zoom > 2 || config.language > 2) std::abort();

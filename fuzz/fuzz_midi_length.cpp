@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "app/sdl_audio.h"
+#include "fuzz/fuzz_target.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+QUARRION_FUZZ_TARGET(QuarrionFuzzMidiLength) {
   (void)quarrion::MidiFileLengthMs(std::vector<uint8_t>(data, data + size));
   return 0;
 }

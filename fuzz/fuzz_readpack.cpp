@@ -5,8 +5,9 @@
 #include <span>
 
 #include "app/media/pack_bytes.h"
+#include "fuzz/fuzz_target.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+QUARRION_FUZZ_TARGET(QuarrionFuzzReadPack) {
   const std::span<const uint8_t> bytes(data, size);
   quarrion::ImageListData images;
   quarrion::ParseImagePack(bytes, images);

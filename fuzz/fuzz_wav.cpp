@@ -4,8 +4,9 @@
 #include <span>
 
 #include "app/media/wav.h"
+#include "fuzz/fuzz_target.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+QUARRION_FUZZ_TARGET(QuarrionFuzzWav) {
   quarrion::Wave wave;
   if (quarrion::DecodeWav(std::span<const uint8_t>(data, size), wave)) (void)quarrion::EncodeWav(wave);
   return 0;

@@ -1,12 +1,13 @@
 #include "app/media/pack.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <system_error>
 #include <vector>
 
 #include "app/media/pack_bytes.h"
+#include "core/safe_file.h"
 
 namespace quarrion {
 namespace {
@@ -34,32 +35,9 @@ bool ReadWholeFile(const std::string& path, std::vector<uint8_t>& bytes, std::st
   return true;
 }
 
-// A temporary file in the same folder, then a rename: a failed write never harms the old pack.
-bool WriteFileSafely(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
-  if (path.empty()) return Fail(error, "no file name given");
-  const fs::path target(path);
-  std::error_code ec;
-  if (fs::is_directory(target, ec)) return Fail(error, path + " is a folder");
-  if (fs::exists(target, ec)) {
-    const auto perms = fs::status(target, ec).permissions();
-    if (!ec && (perms & fs::perms::owner_write) == fs::perms::none) return Fail(error, path + " is read-only");
-  }
-  const fs::path temp = target.string() + ".tmp~";
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
-  if (file == nullptr) return Fail(error, "cannot create " + temp.string());
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = std::fflush(file) == 0 && ok;
-  ok = std::fclose(file) == 0 && ok;
-  if (ok && fs::exists(target, ec)) fs::permissions(temp, fs::status(target, ec).permissions(), ec);
-  if (ok) {
-    fs::rename(temp, target, ec);
-    ok = !ec;
-  }
-  if (!ok) {
-    fs::remove(temp, ec);
-    return Fail(error, "cannot write " + path);
-  }
-  return true;
+bool WritePackFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
+  const FileWriteResult result = WriteFileSafely(path, std::span<const uint8_t>(bytes));
+  return result ? true : Fail(error, path + ": " + result.Reason());
 }
 
 template <typename List, typename Parse>
@@ -83,11 +61,11 @@ bool ReadPack(const std::string& path, SoundListData& list, std::string* error) 
 }
 
 bool WritePack(const std::string& path, const ImageListData& list, std::string* error) {
-  return WriteFileSafely(path, BuildImagePack(list), error);
+  return WritePackFile(path, BuildImagePack(list), error);
 }
 
 bool WritePack(const std::string& path, const SoundListData& list, std::string* error) {
-  return WriteFileSafely(path, BuildSoundPack(list), error);
+  return WritePackFile(path, BuildSoundPack(list), error);
 }
 
 // A failed load leaves the list empty: a half-read pack is never drawn from.

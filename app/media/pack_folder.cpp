@@ -1,21 +1,38 @@
 #include "app/media/pack_folder.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <system_error>
 #include <vector>
 
 #include "app/media/bmp.h"
 #include "app/media/pack.h"
 #include "app/media/png_file.h"
+#include "app/media/pack_bytes.h"
 #include "app/media/wav.h"
+#include "core/safe_file.h"
 
 namespace quarrion {
 namespace {
 
 namespace fs = std::filesystem;
 
-PackResult Failure(std::string message) { return PackResult{false, 0, std::move(message)}; }
+PackResult Failure(std::string message) { return PackResult{false, 0, std::move(message), 0, {}}; }
+
+PackResult WriteFailure(const std::string& path, int error) {
+  PackResult result = Failure(path + ": " + FileWriteResult{error, {}}.Reason());
+  result.writeError = error;
+  result.writePath = path;
+  return result;
+}
+
+PackResult WritePackBytes(const std::string& packPath, const std::vector<uint8_t>& bytes, int count) {
+  const FileWriteResult written = WriteFileSafely(packPath, std::span<const uint8_t>(bytes));
+  if (!written) return WriteFailure(packPath, written.error);
+  return PackResult{true, count, {}, 0, {}};
+}
 
 bool ReadSmallFile(const fs::path& path, std::vector<uint8_t>& bytes) {
   std::error_code ec;
@@ -25,13 +42,6 @@ bool ReadSmallFile(const fs::path& path, std::vector<uint8_t>& bytes) {
   bytes.resize(std::size_t(size));
   in.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
   return bool(in);
-}
-
-bool WriteSmallFile(const fs::path& path, const std::vector<uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  out.close();
-  return bool(out);
 }
 
 bool IsFolder(const std::string& folder) {
@@ -83,10 +93,7 @@ PackResult PackPictures(const std::string& folder, const std::string& packPath) 
     item.transparentColor = kMagenta;
     list.items.push_back(std::move(item));
   }
-  PackResult result;
-  result.ok = WritePack(packPath, list, &result.error);
-  result.count = int(list.items.size());
-  return result;
+  return WritePackBytes(packPath, BuildImagePack(list), int(list.items.size()));
 }
 
 PackResult PackSounds(const std::string& folder, const std::string& packPath) {
@@ -103,10 +110,7 @@ PackResult PackSounds(const std::string& folder, const std::string& packPath) {
     if (!DecodeWav(bytes, item.wave, &error)) return Failure(file.string() + ": " + error);
     list.items.push_back(std::move(item));
   }
-  PackResult result;
-  result.ok = WritePack(packPath, list, &result.error);
-  result.count = int(list.items.size());
-  return result;
+  return WritePackBytes(packPath, BuildSoundPack(list), int(list.items.size()));
 }
 
 PackResult PackFolder(const std::string& folder, const std::string& packPath) {
@@ -130,7 +134,7 @@ PackResult UnpackPack(const std::string& packPath, const std::string& unpackRoot
   const fs::path folder = fs::path(unpackRoot) / PackBaseName(packPath);
   std::error_code ec;
   fs::create_directories(folder, ec);
-  if (!IsFolder(folder.string())) return Failure("cannot make the folder " + folder.string());
+  if (!IsFolder(folder.string())) return WriteFailure(folder.string(), ec ? ec.value() : ENOTDIR);
   const std::size_t count = kind == PackKind::Images ? images.items.size() : sounds.items.size();
   for (std::size_t i = 0; i < count; ++i) {
     std::vector<uint8_t> bytes;
@@ -144,7 +148,8 @@ PackResult UnpackPack(const std::string& packPath, const std::string& unpackRoot
       bytes = EncodeWav(sounds.items[i].wave);
       name += ".wav";
     }
-    if (!WriteSmallFile(folder / name, bytes)) return Failure("cannot write " + (folder / name).string());
+    const FileWriteResult written = WriteFileSafely((folder / name).string(), std::span<const uint8_t>(bytes));
+    if (!written) return WriteFailure((folder / name).string(), written.error);
     ++result.count;
   }
   result.ok = true;

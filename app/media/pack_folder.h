@@ -21,6 +21,8 @@ struct PackResult {
   bool ok = false;
   int count = 0;      // pictures or sounds packed or unpacked
   std::string error;  // why it failed
+  int writeError = 0;     // errno when a file could not be written (not when a source was bad)
+  std::string writePath;  // the file or folder that could not be written
 };
 
 // Pictures 000..113 that exist as .png or .bmp (a PNG first), in order (missing numbers are

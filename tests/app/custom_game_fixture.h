@@ -65,6 +65,7 @@ class FakeHost : public CustomGameHost {
     return Answer("save", folder, filter);
   }
   void ShowNotice(const std::string& text, const std::string& caption) override { notices.push_back({text, caption}); }
+  void ShowWarning(const std::string& text, const std::string& caption) override { warnings.push_back({text, caption}); }
   bool AskYesNo(const std::string& text, const std::string& caption) override {
     questions.push_back({text, caption});
     return answerYes;
@@ -90,6 +91,7 @@ class FakeHost : public CustomGameHost {
   std::deque<std::optional<std::string>> answers;  // one per chooser, nothing left means cancel
   std::vector<Request> requests;
   std::vector<std::pair<std::string, std::string>> notices;
+  std::vector<std::pair<std::string, std::string>> warnings;
   std::vector<std::pair<std::string, std::string>> questions;
   bool answerYes = true;
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cerrno>
+#include <cstring>
 #include <iterator>
 
 #include "app/texts.h"
@@ -140,6 +142,48 @@ TEST_F(CustomGamePackTest, InstalledUnpackingAndNewPacksGoToThePlayersDataFolder
   EXPECT_EQ(host_.requests[1].folder, (user / "Quarrion" / "Unpack").string()) << "packing starts where unpacking went";
   EXPECT_EQ(host_.requests[2].folder, (user / "Quarrion" / "Packs").string()) << "new packs are the player's";
   EXPECT_TRUE(fs::exists(root_ / "new.dxg"));
+}
+
+// Packing over a read-only pack and unpacking where no folder can be made both say why in the
+// language in use; the read-only pack stays as it was.
+TEST_F(CustomGamePackTest, APackOrUnpackThatCannotWriteSaysWhy) {
+  const fs::path folder = root_ / "pics";
+  WritePicture(folder / "000.bmp", 5);
+  const fs::path pack = root_ / "locked.dxg";
+  WriteImagePack(pack, 2);
+  fs::permissions(pack, fs::perms::owner_read);
+  host_.answers = {(folder / "000.bmp").string(), pack.string()};
+  form_->Prepare(1);
+  form_->PackButtonClick();
+  ASSERT_EQ(host_.warnings.size(), 1u);
+  EXPECT_EQ(host_.warnings[0].first, WriteFailureText(pack.string(), EACCES, 1));
+  EXPECT_EQ(host_.warnings[0].second, "Quarrion");
+  ImageListData kept;
+  ASSERT_TRUE(ReadPack(pack.string(), kept));
+  EXPECT_EQ(kept.items.size(), 2u);
+
+  // a plain file where the Unpack folder belongs: no folder, no files, and the reason
+  Spit(root_ / "Unpack", {1});
+  host_.answers = {pack.string()};
+  form_->Prepare(2);
+  form_->UnpackButtonClick();
+  ASSERT_EQ(host_.warnings.size(), 2u);
+  EXPECT_NE(host_.warnings[1].first.find("Nie można zapisać pliku:"), std::string::npos) << host_.warnings[1].first;
+  EXPECT_NE(host_.warnings[1].first.find((root_ / "Unpack" / "locked").string()), std::string::npos);
+
+  // a pack that writes is not reported
+  host_.answers = {(folder / "000.bmp").string(), (root_ / "fine.dxg").string()};
+  form_->PackButtonClick();
+  EXPECT_EQ(host_.warnings.size(), 2u);
+}
+
+TEST(WriteFailureTexts, SayWhatAndWhyInEachLanguage) {
+  EXPECT_EQ(WriteFailureText("/a/b.qcv", ENOSPC, 0), "The file could not be written:\n/a/b.qcv\n\nThe disk is full.");
+  EXPECT_EQ(WriteFailureText("x", EACCES, 1), "Die Datei konnte nicht geschrieben werden:\nx\n\nZugriff verweigert.");
+  EXPECT_EQ(WriteFailureText("x", EROFS, 2), "Nie można zapisać pliku:\nx\n\nDysk jest tylko do odczytu.");
+  // an error without a translation gives the system's own reason
+  EXPECT_EQ(WriteFailureText("x", ENAMETOOLONG, 1).substr(WriteFailureText("x", ENAMETOOLONG, 1).rfind('\n') + 1),
+            std::strerror(ENAMETOOLONG));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <deque>
 #include <fstream>
 #include <filesystem>
@@ -44,6 +46,10 @@ struct ScriptedDialogs : CaveSetDialogs {
     questionAnswers.pop_front();
     return answer;
   }
+  void ShowWriteFailure(const std::string& path, const FileWriteResult& failure) override {
+    failures.push_back(path + ": " + failure.Reason());
+  }
+  std::vector<std::string> failures;
   static std::optional<std::string> Take(std::deque<std::optional<std::string>>& answers) {
     if (answers.empty()) return std::nullopt;
     auto answer = answers.front();
@@ -200,15 +206,48 @@ TEST_F(CaveSetCommands, SaveAsWritesTheChosenFileAndNamesTheSet) {
   EXPECT_EQ(game_->caveSet.cavesModified, 0);
 }
 
-TEST_F(CaveSetCommands, ASaveToAReadOnlyFileShowsNothingAndCountsAsSaved) {
+// A save the player asked for that wrote nothing must say so: otherwise the next close asks
+// nothing and the edits are gone.
+TEST_F(CaveSetCommands, ASaveToAReadOnlyFileIsReportedAndTheSetStaysModified) {
   const std::string path = WriteSet("ro.qcv", Dirt);
   fs::permissions(path, fs::perms::owner_read);
   game_->caveSet.caveSetFileName = path;
   game_->caveSet.cavesModified = 1;
   game_->caves.Cell(0, 0, 1, 1) = Boulder;
-  SaveCaveSetCommand(*context_);
-  EXPECT_EQ(game_->caveSet.cavesModified, 0);
+  EXPECT_EQ(SaveCaveSetCommand(*context_), SaveOutcome::Failed);
+  EXPECT_EQ(game_->caveSet.cavesModified, 1);
   EXPECT_EQ(MarkerOnDisk(path), Dirt);
+  ASSERT_EQ(dialogs_.failures.size(), 1u);
+  EXPECT_EQ(dialogs_.failures[0], path + ": " + std::strerror(EACCES));
+}
+
+TEST_F(CaveSetCommands, AFailedSaveAsKeepsTheOldFileNameAndCaption) {
+  game_->caveSet.caveSetFileName = "/somewhere/old.qcv";
+  game_->caveSet.caveSetName = "old";
+  game_->caveSet.cavesModified = 1;
+  const std::string gone = (dir_ / "no such folder" / "new.qcv").string();
+  dialogs_.saveAnswers.push_back(gone);
+  EXPECT_EQ(SaveCaveSetAsCommand(*context_), SaveOutcome::Failed);
+  EXPECT_EQ(game_->caveSet.caveSetFileName, "/somewhere/old.qcv");
+  EXPECT_TRUE(shell_.captions.empty());
+  EXPECT_EQ(game_->caveSet.cavesModified, 1);
+  ASSERT_EQ(dialogs_.failures.size(), 1u);
+  EXPECT_EQ(dialogs_.failures[0], gone + ": " + std::strerror(ENOENT));
+}
+
+// Yes to the save question with a save that fails must not go on to drop the changes.
+TEST_F(CaveSetCommands, AFailedSaveAfterYesStopsTheCommandThatAsked) {
+  const std::string path = WriteSet("ro.qcv", Dirt);
+  fs::permissions(path, fs::perms::owner_read);
+  game_->caveSet.caveSetFileName = path;
+  game_->caveSet.cavesModified = 1;
+  game_->caves.Cell(0, 0, 1, 1) = Boulder;
+  dialogs_.questionAnswers.push_back(SaveAnswer::Yes);
+  NewCaveSetCommand(*context_);
+  EXPECT_EQ(dialogs_.failures.size(), 1u);
+  EXPECT_EQ(game_->caveSet.cavesModified, 1);
+  EXPECT_EQ(game_->caveSet.caveSetFileName, path) << "the set was not replaced";
+  EXPECT_EQ(game_->caves.Cell(0, 0, 1, 1), Boulder);
 }
 
 TEST_F(CaveSetCommands, NewGivesAFreshUnnamedSetThatCountsAsSaved) {

@@ -1,9 +1,10 @@
 #include "tools/media_gen/media_set.h"
 
 #include <filesystem>
-#include <fstream>
+#include <span>
 
 #include "app/media/pack.h"
+#include "core/safe_file.h"
 #include "tools/media_gen/fonts.h"
 #include "tools/media_gen/palette.h"
 #include "tools/media_gen/png.h"
@@ -38,10 +39,8 @@ bool Fail(std::string* error, const std::string& message) {
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* error) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  out.close();
-  return out ? true : Fail(error, "cannot write " + path);
+  const FileWriteResult result = WriteFileSafely(path, std::span<const uint8_t>(bytes));
+  return result ? true : Fail(error, "cannot write " + path + ": " + result.Reason());
 }
 
 }  // namespace

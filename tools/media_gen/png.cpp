@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
+#include <span>
+
+#include "core/safe_file.h"
 
 namespace quarrion::art {
 namespace {
@@ -89,9 +91,7 @@ std::vector<uint8_t> EncodePngWithAlpha(const Bitmap& bitmap, bool magentaClear)
 
 bool WritePng(const std::string& path, const Bitmap& bitmap, bool magentaClear) {
   const std::vector<uint8_t> bytes = EncodePngWithAlpha(bitmap, magentaClear);
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-  return bool(out);
+  return bool(WriteFileSafely(path, std::span<const uint8_t>(bytes)));
 }
 
 }  // namespace quarrion::art
