@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace quarrion {
 
@@ -33,10 +34,52 @@ void ConvertRgb16(const std::vector<uint16_t>& pixels, QImage& out) {
   for (std::size_t i = 0; i < pixels.size(); ++i) target[i] = table[pixels[i]];
 }
 
+int ScreenWidget::TakeFrame() {
+  const std::vector<uint16_t>& pixels = surface_->Pixels();
+  const int width = surface_->Width();
+  const int height = surface_->Height();
+  takenFlips_ = surface_->Flips();
+  if (shown_.width() != width || shown_.height() != height || last_.size() != pixels.size()) {
+    shown_ = QImage(width, height, QImage::Format_RGB32);
+    ConvertRgb16(pixels, shown_);
+    last_ = pixels;
+    return height;
+  }
+  // only the rows that differ from the frame on screen are widened and sent to the display
+  const uint32_t* table = Rgb16Table().data();
+  int first = height;
+  int last = -1;
+  for (int y = 0; y < height; ++y) {
+    const std::size_t row = std::size_t(y) * std::size_t(width);
+    if (std::memcmp(pixels.data() + row, last_.data() + row, std::size_t(width) * 2) == 0) continue;
+    std::memcpy(last_.data() + row, pixels.data() + row, std::size_t(width) * 2);
+    auto* line = reinterpret_cast<uint32_t*>(shown_.scanLine(y));
+    for (int x = 0; x < width; ++x) line[x] = table[pixels[row + std::size_t(x)]];
+    first = std::min(first, y);
+    last = y;
+  }
+  changedTop_ = first;
+  return last < first ? 0 : last - first + 1;
+}
+
+void ScreenWidget::ShowFrame() {
+  if (surface_ == nullptr || surface_->Width() == 0) return;
+  const bool whole = shown_.width() != surface_->Width() || shown_.height() != surface_->Height();
+  const int rows = TakeFrame();
+  if (rows == 0) return;  // the display shows this frame already
+  const QRect target = TargetRect();
+  if (whole || rows == surface_->Height()) {
+    repaint();
+    return;
+  }
+  const int scale = target.width() / std::max(1, surface_->Width());
+  repaint(QRect(target.x(), target.y() + changedTop_ * scale, target.width(), rows * scale));
+}
+
 void QtSurface::Flip() {
   SoftwareSurface::Flip();
   // painted now rather than queued: two ticks never fold into one shown frame
-  if (widget_ != nullptr && widget_->isVisible()) widget_->repaint();
+  if (widget_ != nullptr && widget_->isVisible()) widget_->ShowFrame();
 }
 
 ScreenWidget::ScreenWidget(QWidget* parent) : QWidget(parent) {
@@ -74,10 +117,9 @@ void ScreenWidget::paintEvent(QPaintEvent*) {
   const QRect target = TargetRect();
   // only the margins are blacked: the surface covers the rest every frame
   for (const QRect& margin : QRegion(rect()).subtracted(QRegion(target))) painter.fillRect(margin, Qt::black);
-  // converted into a buffer kept between frames: a fresh image each frame costs more than the frame
-  if (shown_.width() != surface_->Width() || shown_.height() != surface_->Height())
-    shown_ = QImage(surface_->Width(), surface_->Height(), QImage::Format_RGB32);
-  ConvertRgb16(surface_->Pixels(), shown_);
+  // a frame flipped while the widget was hidden is taken now
+  if (takenFlips_ != surface_->Flips() || shown_.width() != surface_->Width() || shown_.height() != surface_->Height())
+    TakeFrame();
   painter.drawImage(target, shown_);  // nearest neighbour: no smooth transform is set
 }
 

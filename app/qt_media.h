@@ -41,6 +41,8 @@ class ScreenWidget : public QWidget {
   void SetDisplay(bool onDisplay, const DisplayLayout& display);
   // Where the surface is drawn in the widget, scale included.
   QRect TargetRect() const;
+  // A new frame was flipped: the rows that changed are painted at once.
+  void ShowFrame();
   // Maps a point of the widget to surface coordinates.
   QPoint ToSurface(const QPoint& widgetPoint) const;
 
@@ -58,8 +60,13 @@ class ScreenWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  // Widens the rows that changed since the last frame taken; how many rows from changedTop_.
+  int TakeFrame();
   const SoftwareSurface* surface_ = nullptr;
-  QImage shown_;  // the surface in the screen's 32-bit format, kept between frames
+  QImage shown_;                // the surface in the screen's 32-bit format, kept between frames
+  std::vector<uint16_t> last_;  // the 16-bit frame that shown_ holds
+  int takenFlips_ = -1;
+  int changedTop_ = 0;
   bool onDisplay_ = false;
   DisplayLayout display_{};
 };

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QWidget>
 
@@ -110,6 +111,28 @@ TEST_F(WindowDisplayTest, AGrownWindowDrawsAtAWholeScaleCentredAndTheZoomResetsI
   form_->findChild<QAction*>("Zoom_Large")->trigger();
   QApplication::processEvents();
   EXPECT_EQ(form_->SurfaceRect(), QRect(0, 0, 800, 504)) << "the zoom sets the window back to the zoom's size";
+}
+
+// Only the rows that change are sent to the display: what the display holds after many frames of
+// play must still be exactly the frame a full redraw gives.
+TEST_F(WindowDisplayTest, TheDisplayHoldsTheWholeFrameAfterRowsAreSentByChange) {
+  form_->show();
+  QApplication::processEvents();
+  for (int press = 0; press < 2; ++press) {
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier);
+    QApplication::sendEvent(form_.get(), &space);
+  }
+  for (int tick = 0; tick < 300; ++tick) form_->FrameTick();  // cover, uncover, birth, scrolling
+  QApplication::processEvents();
+  const QImage onDisplay = form_->screen()->grabWindow(form_->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+  const QPoint at = Screen()->mapTo(form_.get(), QPoint(0, 0));
+  const QImage drawn = Screen()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  ASSERT_GE(onDisplay.width(), at.x() + drawn.width());
+  int differing = 0;
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x)
+      if (onDisplay.pixel(at.x() + x, at.y() + y) != drawn.pixel(x, y)) ++differing;
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
