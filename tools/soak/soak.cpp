@@ -44,14 +44,7 @@ class Soak {
   void RecordAndReplay(const CaveSet& caves, int cave, int level, const std::string& keys, const std::string& where) {
     auto recording = std::make_unique<LevelPlay>(caves);
     recording->StartRecording(cave, level);
-    std::vector<uint64_t> recorded;
-    for (const char letter : keys) {
-      KeyFlags flags;
-      KeyFlagsOf(letter, flags);
-      if (!recording->Step(flags)) break;
-      Check(recording->Game(), where + " recording");
-      recorded.push_back(FieldHash(recording->Game()));
-    }
+    const std::vector<uint64_t> recorded = StepKeys(*recording, keys, where + " recording", FieldHash);
     ++report_.demoChecks;
     if (!HasDemo(recording->Game().caves, cave)) return;  // a recording cut short with nothing stored
     auto playback = std::make_unique<LevelPlay>(recording->Game().caves);
@@ -97,13 +90,19 @@ class Soak {
   std::vector<uint64_t> Play(const CaveSet& caves, int cave, int level, const std::string& keys, const std::string& where) {
     auto play = std::make_unique<LevelPlay>(caves);
     play->Start(cave, level);
+    return StepKeys(*play, keys, where, StateHash);
+  }
+
+  // Plays the keys pass by pass, checking each pass; the hash of every pass played.
+  std::vector<uint64_t> StepKeys(LevelPlay& play, const std::string& keys, const std::string& where,
+                                 uint64_t (*hash)(const GameState&)) {
     std::vector<uint64_t> hashes;
     for (const char letter : keys) {
       KeyFlags flags;
       KeyFlagsOf(letter, flags);
-      if (!play->Step(flags)) break;
-      Check(play->Game(), where);
-      hashes.push_back(StateHash(play->Game()));
+      if (!play.Step(flags)) break;
+      Check(play.Game(), where);
+      hashes.push_back(hash(play.Game()));
     }
     return hashes;
   }
