@@ -378,7 +378,7 @@ void TQuarrionForm::CustomWindow() {
 }
 
 void TQuarrionForm::LoadGraphicsForZoom() {
-  const int zoom = view.zoom <= 2 ? view.zoom : 0;
+  const int zoom = ZoomInForce();
   std::string* paths[3] = {&config_.graph24Path, &config_.graph32Path, &config_.graph40Path};
   const Config defaults = DefaultConfig(programFolder_);
   const std::string* defaultPaths[3] = {&defaults.graph24Path, &defaults.graph32Path, &defaults.graph40Path};
@@ -500,7 +500,7 @@ void TQuarrionForm::keyReleaseEvent(QKeyEvent* event) {
 void TQuarrionForm::closeEvent(QCloseEvent* event) {
   // every setting as it is in force now
   config_.soundOff = Shell().muted;
-  config_.zoom = uint8_t(view.zoom <= 2 ? view.zoom : 0);
+  config_.zoom = uint8_t(ZoomInForce());
   config_.responsiveTaps = input.ResponsiveTaps() ? 1 : 0;
   config_.lastCaveSetPath = game->caveSet.caveSetFileName;
   WriteConfig(programFolder_, config_);  // written whatever the answer below
@@ -567,7 +567,7 @@ void TQuarrionForm::Stop() { quarrion::Stop(*game, *this); }
 
 void TQuarrionForm::ToggleFullScreen() {
   if (game->play.editorActive) return;
-  const int zoom = view.zoom <= 2 ? view.zoom : 0;
+  const int zoom = ZoomInForce();
   if (display_->FullScreen()) {
     const ZoomGeometry geometry = GeometryOf(zoom);
     display_->LeaveFullScreen(QSize(geometry.width, geometry.height));

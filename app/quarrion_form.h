@@ -184,6 +184,8 @@ class TQuarrionForm : public QMainWindow, private FormParts, public GameShell, p
   void ApplyLanguage();
   void SetLanguage(int language);
   void SetZoom(int zoom);
+  // The zoom as drawn: an unknown one draws as zoom 0.
+  int ZoomInForce() const { return view.zoom <= 2 ? view.zoom : 0; }
   void ShowFrame();
   bool LoadCaveSetAtStartup(const std::string& path);
   void MusicNotify();
