@@ -1,12 +1,16 @@
 #include "core/safe_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <vector>
 
 namespace quarrion {
@@ -45,6 +49,39 @@ bool FollowLinks(std::string& path) {
   }
   errno = ELOOP;
   return false;
+}
+
+// A writer holds a lock on its temporary file until it is renamed or removed; the lock goes with
+// the process. A temporary file nobody holds and that has not changed for a while was left by a
+// save that was killed or lost its power, and is removed by the next save of the same file.
+constexpr time_t kStaleTemporarySeconds = 2;  // far longer than from creating a temporary file to locking it
+
+bool IsTemporaryOf(std::string_view entry, std::string_view name) {
+  constexpr std::size_t kUnique = 6;  // mkstemp's XXXXXX
+  if (entry.size() != name.size() + 2 + kUnique || entry[0] != '.' || entry.substr(1, name.size()) != name ||
+      entry[1 + name.size()] != '.')
+    return false;
+  for (const char c : entry.substr(entry.size() - kUnique))
+    if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+void RemoveStaleTemporaries(const std::string& folder, const std::string& name) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  const int dirFd = ::dirfd(dir);
+  const time_t now = ::time(nullptr);
+  while (const dirent* entry = ::readdir(dir)) {
+    if (!IsTemporaryOf(entry->d_name, name)) continue;
+    const int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+        now - st.st_mtime >= kStaleTemporarySeconds && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+      ::unlinkat(dirFd, entry->d_name, 0);
+    ::close(fd);
+  }
+  ::closedir(dir);
 }
 
 mode_t NewFileMode() {
@@ -100,9 +137,12 @@ FileWriteResult WriteFileSafely(const std::string& path, std::span<const uint8_t
   const mode_t mode = exists ? mode_t(old.st_mode & 07777) : NewFileMode();
 
   const std::string folder = FolderOf(target);
+  RemoveStaleTemporaries(folder, NameOf(target));
   std::string temp = folder + "/." + NameOf(target) + ".XXXXXX";
   const int fd = calls->makeTemp(temp.data());
   if (fd < 0) return Failed(errno, "create");
+  // marks the file as in use, so another save's clean-up leaves it alone
+  (void)::flock(fd, LOCK_EX | LOCK_NB);
 
   FileWriteResult result;
   if (!WriteAll(fd, bytes)) result = Failed(errno, "write");

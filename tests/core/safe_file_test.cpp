@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -15,6 +17,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/cave_set_file.h"
@@ -216,7 +219,7 @@ TEST_F(SafeFile, AKilledSaveLeavesTheOldOrTheNewSetNeverAMix) {
   }
   ASSERT_TRUE(WriteCaveSetFile(path, first));
   std::mt19937 random(12345);
-  int seenFirst = 0, seenSecond = 0, strays = 0;
+  int seenFirst = 0, seenSecond = 0;
   for (int k = 0; k < kills; ++k) {
     const pid_t child = fork();
     ASSERT_GE(child, 0);
@@ -237,15 +240,43 @@ TEST_F(SafeFile, AKilledSaveLeavesTheOldOrTheNewSetNeverAMix) {
     ASSERT_TRUE(isFirst || isSecond) << "a mix after kill " << k;
     seenFirst += isFirst;
     seenSecond += isSecond;
-    // a killed save leaves its temporary file; it is never the set itself
-    for (const auto& entry : fs::directory_iterator(dir_))
-      if (entry.path().filename() != "killed.qcv") {
-        ++strays;
-        fs::remove(entry.path());
-      }
   }
+  // a killed save leaves its temporary file, never the set itself; the next save after they have
+  // gone stale removes every one of them
+  const auto strays = [&] { return std::distance(fs::directory_iterator(dir_), fs::directory_iterator()) - 1; };
+  const long left = strays();
+  EXPECT_LE(left, kills);
+  std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+  ASSERT_TRUE(WriteCaveSetFile(path, first));
+  EXPECT_EQ(strays(), 0);
   std::cout << kills << " kills: " << seenFirst << " times the old set, " << seenSecond << " times the new one, "
-            << strays << " temporary files left by a killed save, never a damaged set\n";
+            << left << " temporary files left by killed saves and removed by the next save, never a damaged set\n";
+}
+
+// Only this file's own temporary files, no longer held by a writer and stale, are removed.
+TEST_F(SafeFile, ASaveRemovesOnlyStaleTemporaryFilesOfItsOwnName) {
+  const std::string path = Path("set.qcv");
+  const auto make = [&](const std::string& name, bool stale) {
+    std::ofstream(Path(name)) << "partial";
+    if (stale) fs::last_write_time(Path(name), fs::file_time_type::clock::now() - std::chrono::minutes(5));
+  };
+  make(".set.qcv.AbC123", true);     // left by a killed save
+  make(".set.qcv.fresh1", false);    // a save that may still be under way
+  make(".set.qcv.held12", true);     // a slow save still holding its file
+  make(".other.qcv.AbC123", true);   // another file's
+  make(".set.qcv.toolong", true);    // not a temporary name
+  make(".set.qcv.ab-123", true);
+  const int held = ::open(Path(".set.qcv.held12").c_str(), O_RDONLY);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  ASSERT_TRUE(WriteFileSafely(path, std::string_view("new")));
+  ::close(held);
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{".other.qcv.AbC123", ".set.qcv.ab-123", ".set.qcv.fresh1",
+                                             ".set.qcv.held12", ".set.qcv.toolong", "set.qcv"}));
+  EXPECT_EQ(Read(path), "new");
 }
 
 }  // namespace
