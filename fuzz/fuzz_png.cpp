@@ -6,8 +6,9 @@
 
 #include "app/media/bmp.h"
 #include "app/media/png_file.h"
+#include "fuzz/fuzz_target.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+QUARRION_FUZZ_TARGET(QuarrionFuzzPng) {
   quarrion::Bitmap bitmap;
   if (!quarrion::DecodePngFile(std::span<const uint8_t>(data, size), bitmap)) return 0;
   if (int64_t(bitmap.width) * bitmap.height > quarrion::kMaxBitmapPixels ||

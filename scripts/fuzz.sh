@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
-all=(readpack bmp wav midi_length config cave_set cave_text solutions tool_arguments)
+all=(readpack bmp png wav midi_length config cave_set cave_text solutions tool_arguments)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 

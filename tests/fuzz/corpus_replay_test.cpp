@@ -10,6 +10,7 @@
 
 int QuarrionFuzzReadPack(const uint8_t* data, size_t size);
 int QuarrionFuzzBmp(const uint8_t* data, size_t size);
+int QuarrionFuzzPng(const uint8_t* data, size_t size);
 int QuarrionFuzzWav(const uint8_t* data, size_t size);
 int QuarrionFuzzMidiLength(const uint8_t* data, size_t size);
 int QuarrionFuzzConfig(const uint8_t* data, size_t size);
@@ -50,7 +51,7 @@ TEST_P(CorpusReplay, EverySeedRunsThroughItsTarget) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fuzz, CorpusReplay,
-                         ::testing::Values(Target{"pack", QuarrionFuzzReadPack}, Target{"bmp", QuarrionFuzzBmp},
+                         ::testing::Values(Target{"pack", QuarrionFuzzReadPack}, Target{"bmp", QuarrionFuzzBmp}, Target{"png", QuarrionFuzzPng},
                                            Target{"wav", QuarrionFuzzWav}, Target{"midi_length", QuarrionFuzzMidiLength},
                                            Target{"config", QuarrionFuzzConfig}, Target{"cave_set", QuarrionFuzzCaveSet},
                                            Target{"cave_text", QuarrionFuzzCaveText},
