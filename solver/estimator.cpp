@@ -50,41 +50,70 @@ constexpr std::array<int, 4> kSteps = {kGridHeight, -kGridHeight, 1, -1};
 
 }  // namespace
 
+// Every code's costs, looked up by code: round walls, through walls, through walls by a firefly.
+struct CostTables {
+  std::array<std::array<int, 256>, 3> cost{};
+  CostTables() {
+    for (int code = 0; code < 256; ++code) {
+      cost[0][std::size_t(code)] = CellCost(uint8_t(code), false, false);
+      cost[1][std::size_t(code)] = CellCost(uint8_t(code), true, false);
+      cost[2][std::size_t(code)] = CellCost(uint8_t(code), true, true);
+    }
+  }
+};
+
+const CostTables& Costs() {
+  static const CostTables tables;
+  return tables;
+}
+
 double Estimator::Estimate(const GameState& g, int diamondCost, int px, int py) {
   const int remaining = int(g.params.diamondsNeeded) - int(g.play.diamondsCollected);
   const std::size_t from = Grid::Index(px, py);
-  MarkFireflies(g);
-  PrepareCosts(g);
-  starts_.clear();
-  for (int x = 1; x <= kMapWidth; ++x) {
-    for (int y = 1; y <= kMapHeight; ++y) {
-      const uint8_t code = g.grids.playfield(x, y);
-      if (code == OutBox || code == OutBoxOpen || code == PlayerInExit || code == PlayerEnteringExit)
-        starts_.emplace_back(Grid::Index(x, y), 0);
-    }
+  // a copy whose border is steel whatever a pass left there: no way ever leads off the grid
+  field_ = g.grids.playfield.cells;
+  for (int x = 0; x < kGridWidth; ++x) {
+    field_[Grid::Index(x, 0)] = SteelWall;
+    field_[Grid::Index(x, kGridHeight - 1)] = SteelWall;
   }
-  double d = Distance(from);
-  if (remaining <= 0) return d;
+  for (int y = 0; y < kGridHeight; ++y) {
+    field_[Grid::Index(0, y)] = SteelWall;
+    field_[Grid::Index(kGridWidth - 1, y)] = SteelWall;
+  }
+  cells_ = field_.data();
+  openPrepared_ = false;
+  // one sweep finds the exit and everything that gives diamonds
   starts_.clear();
   yields_.clear();
+  exits_.clear();
+  slimes_.clear();
+  const bool magicUsable = g.play.magicWallState != 2;
+  const bool amoebaGrows = g.play.amoebaCount < g.params.amoebaMaxSize;
   for (int x = 1; x <= kMapWidth; ++x) {
     for (int y = 1; y <= kMapHeight; ++y) {
-      const uint8_t code = g.grids.playfield(x, y);
-      if (IsDiamondSource(code)) {
-        AddSource(Grid::Index(x, y), 0, 1);
+      const std::size_t cell = Grid::Index(x, y);
+      const uint8_t code = cells_[cell];
+      if (code == Dirt || code == Space) continue;
+      if (code == OutBox || code == OutBoxOpen || code == PlayerInExit || code == PlayerEnteringExit) {
+        exits_.emplace_back(cell, 0);
+      } else if (IsDiamondSource(code)) {
+        AddSource(cell, 0, 1);
       } else if (IsButterfly(code)) {
-        AddSource(Grid::Index(x, y), 12, 9);  // nine diamonds once something falls on it
-      } else if (code == Boulder && g.play.magicWallState != 2 &&
-                 (g.grids.playfield(x, y + 1) == MagicWall ||
-                  (y + 2 <= kMapHeight && g.grids.playfield(x, y + 2) == MagicWall))) {
-        AddSource(Grid::Index(x, y), 4, 1);  // a diamond once it drops through the wall
-      } else if (code == Amoeba && g.play.amoebaCount < g.params.amoebaMaxSize) {
-        AddSource(Grid::Index(x, y), 20, 1);  // a diamond once the amoeba is shut in
+        AddSource(cell, 12, 9);  // nine diamonds once something falls on it
+      } else if (code == Boulder && magicUsable &&
+                 (cells_[cell + 1] == MagicWall || (y + 2 <= kMapHeight && cells_[cell + 2] == MagicWall))) {
+        AddSource(cell, 4, 1);  // a diamond once it drops through the wall
+      } else if (code == Amoeba && amoebaGrows) {
+        AddSource(cell, 20, 1);  // a diamond once the amoeba is shut in
+      } else if (code == Slime && y >= 2 && y < kMapHeight) {
+        slimes_.push_back(uint16_t(cell));
       }
     }
   }
+  double d = Distance(exits_, from);
+  if (remaining <= 0) return d;
   AddSlimeSources(g);
-  d += Distance(from);
+  d += Distance(starts_, from);
   d += double(remaining - 1) * diamondCost;
   // diamonds that cannot be reached from here without blasting count heavily: a state shut
   // off from what it still needs (a one-way road taken too early) sinks below the others
@@ -118,7 +147,7 @@ int Estimator::ReachableYield(std::size_t from, int enough) {
   for (std::size_t i = 0; i < flood_.size() && yield < enough; ++i) {
     for (int step : kSteps) {
       const std::size_t next = std::size_t(int(flood_[i]) + step);
-      if (reached_[next] != 0 || closedCost_[next] >= kInfinity) continue;
+      if (reached_[next] != 0 || Costs().cost[0][cells_[next]] >= kInfinity) continue;
       reached_[next] = 1;
       flood_.push_back(uint16_t(next));
       take(next);
@@ -131,36 +160,35 @@ int Estimator::ReachableYield(std::size_t from, int enough) {
 // What rests on slime seeps through once the cell below is free: diamonds come out under the
 // slime, boulders that then fall into an awake magic wall come out as diamonds under it.
 void Estimator::AddSlimeSources(const GameState& g) {
-  for (int x = 1; x <= kMapWidth; ++x) {
-    for (int y = 2; y < kMapHeight; ++y) {
-      if (g.grids.playfield(x, y) != Slime) continue;
-      int diamonds = 0;
-      int boulders = 0;
-      for (int up = y - 1; up >= 1; --up) {
-        const uint8_t code = g.grids.playfield(x, up);
-        if (code == Diamond) ++diamonds;
-        else if (code == Boulder) ++boulders;
-        else break;
-      }
-      if (diamonds > 0) {
-        AddSource(Grid::Index(x, y + 1), 10, diamonds);
-      }
-      if (boulders == 0 || g.play.magicWallState == 2) continue;
-      for (int down = y + 1; down <= std::min(y + 3, kMapHeight - 1); ++down) {
-        if (g.grids.playfield(x, down) != MagicWall) continue;
-        AddSource(Grid::Index(x, down + 1), 14, boulders);
-        break;
-      }
+  for (const uint16_t cell : slimes_) {
+    const int x = cell / kGridHeight;
+    const int y = cell % kGridHeight;
+    int diamonds = 0;
+    int boulders = 0;
+    for (int up = y - 1; up >= 1; --up) {
+      const uint8_t code = g.grids.playfield(x, up);
+      if (code == Diamond) ++diamonds;
+      else if (code == Boulder) ++boulders;
+      else break;
+    }
+    if (diamonds > 0) {
+      AddSource(Grid::Index(x, y + 1), 10, diamonds);
+    }
+    if (boulders == 0 || g.play.magicWallState == 2) continue;
+    for (int down = y + 1; down <= std::min(y + 3, kMapHeight - 1); ++down) {
+      if (g.grids.playfield(x, down) != MagicWall) continue;
+      AddSource(Grid::Index(x, down + 1), 14, boulders);
+      break;
     }
   }
 }
 
-void Estimator::MarkFireflies(const GameState& g) {
+void Estimator::MarkFireflies() {
   nearFirefly_.fill(0);
   constexpr int kReach = 3;
   for (int x = 1; x <= kMapWidth; ++x) {
     for (int y = 1; y <= kMapHeight; ++y) {
-      const uint8_t code = g.grids.playfield(x, y);
+      const uint8_t code = cells_[Grid::Index(x, y)];
       if (code < FireflyRightMoved || code > FireflyDown) continue;
       for (int dx = -kReach; dx <= kReach; ++dx)
         for (int dy = -kReach; dy <= kReach; ++dy) {
@@ -174,38 +202,28 @@ void Estimator::MarkFireflies(const GameState& g) {
   }
 }
 
-// Every code's costs, looked up by code: round walls, through walls, through walls by a firefly.
-struct CostTables {
-  std::array<std::array<int, 256>, 3> cost{};
-  CostTables() {
-    for (int code = 0; code < 256; ++code) {
-      cost[0][std::size_t(code)] = CellCost(uint8_t(code), false, false);
-      cost[1][std::size_t(code)] = CellCost(uint8_t(code), true, false);
-      cost[2][std::size_t(code)] = CellCost(uint8_t(code), true, true);
-    }
-  }
-};
-
-// Both cost maps in one sweep: the ways round walls, and the ways through them as well.
-void Estimator::PrepareCosts(const GameState& g) {
-  static const CostTables tables;
-  closedCost_.fill(kInfinity);
+// The costs through walls, made only when a way round them is missing.
+void Estimator::PrepareOpenCosts() {
+  if (openPrepared_) return;
+  openPrepared_ = true;
+  MarkFireflies();
   openCost_.fill(kInfinity);
   for (int x = 1; x <= kMapWidth; ++x) {
     for (int y = 1; y <= kMapHeight; ++y) {
       const std::size_t cell = Grid::Index(x, y);
-      const uint8_t code = g.grids.playfield.cells[cell];
-      closedCost_[cell] = tables.cost[0][code];
-      openCost_[cell] = tables.cost[nearFirefly_[cell] != 0 ? 2 : 1][code];
+      openCost_[cell] = Costs().cost[nearFirefly_[cell] != 0 ? 2 : 1][cells_[cell]];
     }
   }
 }
 
 // From the cell to the nearest start, around walls if there is a way, else through them.
-double Estimator::Distance(std::size_t from) {
-  if (starts_.empty()) return 400;
-  Run(closedCost_, from);
-  if (dist_[from] >= kInfinity) Run(openCost_, from);
+double Estimator::Distance(const std::vector<std::pair<std::size_t, int>>& starts, std::size_t from) {
+  if (starts.empty()) return 400;
+  Run(starts, Costs().cost[0].data(), nullptr, from);
+  if (dist_[from] >= kInfinity) {
+    PrepareOpenCosts();
+    Run(starts, nullptr, openCost_.data(), from);
+  }
   return dist_[from] >= kInfinity ? 400.0 : double(dist_[from]);
 }
 
@@ -217,10 +235,11 @@ void Estimator::Push(std::size_t cell, int d) {
 
 // Dijkstra with a ring of buckets (every cost is below the ring's size), from the starts until
 // the cell asked for is settled.
-void Estimator::Run(const std::array<int, kGridCells>& cost, std::size_t from) {
+void Estimator::Run(const std::vector<std::pair<std::size_t, int>>& starts, const int* byCode, const int* byCell,
+                    std::size_t from) {
   for (auto& b : buckets_) b.clear();
   dist_.fill(kInfinity);
-  for (const auto& [cell, start] : starts_) Push(cell, start);
+  for (const auto& [cell, start] : starts) Push(cell, start);
   int d = 0;
   int emptyRun = 0;
   while (emptyRun < int(buckets_.size())) {
@@ -237,7 +256,8 @@ void Estimator::Run(const std::array<int, kGridCells>& cost, std::size_t from) {
       if (c == from) return;
       for (int step : kSteps) {
         const std::size_t next = std::size_t(int(c) + step);
-        if (cost[next] < kInfinity) Push(next, d + cost[next]);
+        const int cost = byCode != nullptr ? byCode[cells_[next]] : byCell[next];
+        if (cost < kInfinity) Push(next, d + cost);
       }
     }
     bucket.clear();

@@ -24,12 +24,20 @@ class Estimator {
   // counted until enough are found.
   int ReachableYield(std::size_t from, int enough);
   void AddSlimeSources(const GameState& g);
-  void MarkFireflies(const GameState& g);
+  void MarkFireflies();
+  void PrepareOpenCosts();
   // From the cell to the nearest start, around walls if there is a way, else through them.
-  void PrepareCosts(const GameState& g);
-  double Distance(std::size_t from);
+  double Distance(const std::vector<std::pair<std::size_t, int>>& starts, std::size_t from);
   void Push(std::size_t cell, int d);
-  void Run(const std::array<int, kGridCells>& cost, std::size_t from);
+  // Costs by element code (round walls) or by cell (through walls).
+  void Run(const std::vector<std::pair<std::size_t, int>>& starts, const int* byCode, const int* byCell,
+           std::size_t from);
+
+  std::array<uint8_t, kGridCells> field_{};  // the playfield being estimated
+  const uint8_t* cells_ = field_.data();
+  bool openPrepared_ = false;
+  std::vector<std::pair<std::size_t, int>> exits_;
+  std::vector<uint16_t> slimes_;
 
   std::array<int, kGridCells> dist_{};
   std::array<uint8_t, kGridCells> nearFirefly_{};
@@ -39,8 +47,7 @@ class Estimator {
   std::array<int, kGridCells> yieldAt_{};  // zero between calls
   std::vector<uint16_t> flood_;
   std::array<std::vector<uint16_t>, 64> buckets_;
-  std::array<int, kGridCells> closedCost_{};  // round walls
-  std::array<int, kGridCells> openCost_{};    // through walls as well
+  std::array<int, kGridCells> openCost_{};  // through walls as well
 };
 
 }  // namespace quarrion
