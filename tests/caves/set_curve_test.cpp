@@ -1,0 +1,73 @@
+// The default set's curve as its stored solutions play it: each level's route takes a share of the
+// clock that climbs from level 1 to level 5, and Grand Finale is the tightest large cave.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/cave_set_file.h"
+#include "tools/caves/level_figures.h"
+#include "tools/solve/solution_file.h"
+
+namespace quarrion {
+namespace {
+
+constexpr int kFinale = 15;  // cave P, the last large cave
+
+// The share of the clock a level's route may take: 15-30 % at level 1 up to 40-60 % at level 5.
+struct Band {
+  double low;
+  double high;
+};
+constexpr std::array<Band, kLevelCount> kBands{{{0.15, 0.30}, {0.20, 0.38}, {0.26, 0.46}, {0.33, 0.53}, {0.40, 0.60}}};
+
+class SetCurve : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    auto caves = std::make_unique<CaveSet>();
+    ASSERT_TRUE(ReadCaveSetFile(QUARRION_DEFAULT_CAVES, *caves));
+    Solutions solutions;
+    std::vector<std::string> errors;
+    ASSERT_TRUE(ReadSolutions(std::string(QUARRION_TEST_DATA) + "/solutions.txt", solutions, errors));
+    for (int cave = 0; cave < kCaveCount; ++cave)
+      for (int level = 0; level < kLevelCount; ++level)
+        figures_[std::size_t(cave)][std::size_t(level)] =
+            MeasureLevel(*caves, cave, level, solutions[std::size_t(cave)][std::size_t(level)]);
+  }
+  static const LevelFigures& At(int cave, int level) { return figures_[std::size_t(cave)][std::size_t(level)]; }
+  static std::array<std::array<LevelFigures, kLevelCount>, kCaveCount> figures_;
+};
+
+std::array<std::array<LevelFigures, kLevelCount>, kCaveCount> SetCurve::figures_;
+
+TEST_F(SetCurve, EveryRouteTakesItsLevelsShareOfTheClock) {
+  for (int cave = 0; cave < kCaveCount; ++cave)
+    for (int level = 0; level < kLevelCount; ++level) {
+      const LevelFigures& f = At(cave, level);
+      ASSERT_TRUE(f.reachesExit) << LevelName(cave, level);
+      EXPECT_GE(f.TimeShare(), kBands[std::size_t(level)].low)
+          << LevelName(cave, level) << ": " << f.routeSeconds << " of " << f.caveSeconds << " s";
+      EXPECT_LE(f.TimeShare(), kBands[std::size_t(level)].high)
+          << LevelName(cave, level) << ": " << f.routeSeconds << " of " << f.caveSeconds << " s";
+    }
+}
+
+TEST_F(SetCurve, TheShareAndTheDiamondsNeededRiseFromLevelToLevel) {
+  for (int cave = 0; cave < kCaveCount; ++cave)
+    for (int level = 1; level < kLevelCount; ++level) {
+      EXPECT_GT(At(cave, level).TimeShare(), At(cave, level - 1).TimeShare()) << LevelName(cave, level);
+      EXPECT_GE(At(cave, level).diamondsNeeded, At(cave, level - 1).diamondsNeeded) << LevelName(cave, level);
+    }
+}
+
+TEST_F(SetCurve, GrandFinaleIsTheTightestLargeCaveAtEveryLevel) {
+  for (int level = 0; level < kLevelCount; ++level)
+    for (int cave = 0; cave < kFinale; ++cave)
+      EXPECT_GT(At(kFinale, level).TimeShare(), At(cave, level).TimeShare())
+          << LevelName(kFinale, level) << " against " << LevelName(cave, level);
+}
+
+}  // namespace
+}  // namespace quarrion
