@@ -69,5 +69,12 @@ TEST_F(SetCurve, GrandFinaleIsTheTightestLargeCaveAtEveryLevel) {
           << LevelName(kFinale, level) << " against " << LevelName(cave, level);
 }
 
+TEST_F(SetCurve, BonusCavesStayShorterThanTheFinale) {
+  // the small caves are short puzzles: each is solved in fewer passes than Grand Finale's level
+  for (int level = 0; level < kLevelCount; ++level)
+    for (int bonus = kFirstSmallCave; bonus < kCaveCount; ++bonus)
+      EXPECT_LT(At(bonus, level).passes, At(kFinale, level).passes) << LevelName(bonus, level);
+}
+
 }  // namespace
 }  // namespace quarrion
