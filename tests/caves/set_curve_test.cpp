@@ -62,6 +62,15 @@ TEST_F(SetCurve, TheShareAndTheDiamondsNeededRiseFromLevelToLevel) {
     }
 }
 
+TEST_F(SetCurve, TheShareRisesFromCaveToCaveAcrossTheLargeCaves) {
+  // the clock runs in whole seconds, so a cave may fall short of the one before by a little
+  constexpr double kRoundingSlack = 0.025;
+  for (int level = 0; level < kLevelCount; ++level)
+    for (int cave = 1; cave <= kFinale; ++cave)
+      EXPECT_GE(At(cave, level).TimeShare() + kRoundingSlack, At(cave - 1, level).TimeShare())
+          << LevelName(cave, level) << " after " << LevelName(cave - 1, level);
+}
+
 TEST_F(SetCurve, GrandFinaleIsTheTightestLargeCaveAtEveryLevel) {
   for (int level = 0; level < kLevelCount; ++level)
     for (int cave = 0; cave < kFinale; ++cave)
