@@ -88,5 +88,29 @@ TEST_F(SetCurve, BonusCavesStayShorterThanTheFinale) {
       EXPECT_LT(At(bonus, level).passes, At(kFinale, level).passes) << LevelName(bonus, level);
 }
 
+TEST(LevelFigures, TheRouteKeepsItsSecondsOnALongerClockAndCountsOnlyWhenItEndsInTheExit) {
+  auto caves = std::make_unique<CaveSet>();
+  ASSERT_TRUE(ReadCaveSetFile(QUARRION_DEFAULT_CAVES, *caves));
+  Solutions solutions;
+  std::vector<std::string> errors;
+  ASSERT_TRUE(ReadSolutions(std::string(QUARRION_TEST_DATA) + "/solutions.txt", solutions, errors));
+  const std::string& keys = solutions[0][0];
+  const LevelFigures asBuilt = MeasureLevel(*caves, 0, 0, keys);
+  ASSERT_TRUE(asBuilt.reachesExit);
+  EXPECT_GT(asBuilt.routeSeconds, 0);
+  EXPECT_LT(asBuilt.moves, asBuilt.passes) << "the wait for the player's birth holds no direction";
+
+  caves->PropertyAt(0, 0, PropCaveTime) = uint8_t(caves->PropertyAt(0, 0, PropCaveTime) + 40);
+  const LevelFigures longer = MeasureLevel(*caves, 0, 0, keys);
+  ASSERT_TRUE(longer.reachesExit);
+  EXPECT_EQ(longer.caveSeconds, asBuilt.caveSeconds + 40);
+  EXPECT_EQ(longer.routeSeconds, asBuilt.routeSeconds);
+  EXPECT_LT(longer.TimeShare(), asBuilt.TimeShare());
+
+  const LevelFigures cutShort = MeasureLevel(*caves, 0, 0, keys.substr(0, keys.size() - 3));
+  EXPECT_FALSE(cutShort.reachesExit);
+  EXPECT_EQ(cutShort.TimeShare(), 0.0);
+}
+
 }  // namespace
 }  // namespace quarrion
