@@ -19,3 +19,7 @@ build_and_test build
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   LSAN_OPTIONS=suppressions="$PWD/scripts/lsan.supp" \
   build_and_test build-asan -DQUARRION_SANITIZE=ON -DQUARRION_BENCHMARKS=OFF
+
+# The fuzz targets, built with clang as for fuzzing and each run a few seconds from its seeds: a
+# reader whose target no longer builds, or fails at once, is caught here.
+FUZZ_BUILD_DIR=build-fuzz-check ./scripts/fuzz.sh 5

@@ -22,6 +22,7 @@ struct Strategy {
   bool keepDirt = false;           // tell states apart by their dirt as well
   bool countDiamondsOnly = false;  // tell states apart by the number of diamonds taken, not which
   int maxStall = 12;               // passes in a row that change nothing, still worth a try
+  double effort = 1.0;             // its tries' passes in a portfolio, against the round's share
 };
 
 // Where one search must stop. The clock, the stop flag and the memory are checked between two

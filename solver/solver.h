@@ -25,7 +25,9 @@ struct SolveBudget {
   double seconds = 10.0;
   std::size_t memoryBytes = std::size_t{1} << 30;  // shared by the workers
   int threads = 0;                                 // 0: one a core, two at most
-  long firstRoundSimulations = 250000;             // each strategy's first try; later rounds four times more
+  // each strategy's first try, later rounds four times more: long enough for most levels' first
+  // answer, short enough that a strategy that cannot find one soon hands the cores to the next
+  long firstRoundSimulations = 500000;
 };
 
 // The workers a search with this budget runs on.
