@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/cave_set_file.h"
+#include "core/game_flow.h"
 #include "tools/caves/level_figures.h"
 #include "tools/solve/solution_file.h"
 
@@ -69,6 +70,26 @@ TEST_F(SetCurve, TheShareRisesFromCaveToCaveAcrossTheLargeCaves) {
     for (int cave = 1; cave <= kFinale; ++cave)
       EXPECT_GE(At(cave, level).TimeShare() + kRoundingSlack, At(cave - 1, level).TimeShare())
           << LevelName(cave, level) << " after " << LevelName(cave - 1, level);
+}
+
+TEST_F(SetCurve, RoutesGrowLongerInPlayOrderAndMayOnlyShrinkAfterABonusCave) {
+  // a cave's route length is its mean over the five levels, so one quick level does not break the curve
+  auto meanMoves = [](int cave) {
+    double sum = 0;
+    for (int level = 0; level < kLevelCount; ++level) sum += double(At(cave, level).moves);
+    return sum / kLevelCount;
+  };
+  int checked = 0;
+  int cave = 0;
+  for (int step = 0; step < kCaveCount; ++step) {
+    const int next = NextCaveInOrder(cave);
+    if (!IsSmallCave(cave) && !IsSmallCave(next)) {
+      EXPECT_GE(meanMoves(next), meanMoves(cave)) << LevelName(next, 0).substr(0, 1) << " after " << LevelName(cave, 0).substr(0, 1);
+      ++checked;
+    }
+    cave = next;
+  }
+  EXPECT_EQ(checked, 12) << "four runs of four large caves between the bonus caves";
 }
 
 TEST_F(SetCurve, GrandFinaleIsTheLongestAndTightestLargeCaveAtEveryLevel) {
