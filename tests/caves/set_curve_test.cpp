@@ -1,5 +1,6 @@
 // The default set's curve as its stored solutions play it: each level's route takes a share of the
-// clock that climbs from level 1 to level 5, and Grand Finale is the longest and tightest large cave.
+// clock that climbs from level 1 to level 5, routes grow longer in the order of play, and Grand
+// Finale is the longest and tightest large cave.
 #include <gtest/gtest.h>
 
 #include <array>
